@@ -1,0 +1,7 @@
+// SPDX-License-Identifier: MIT
+#include "app/cubomancerapp.h"
+
+int main(int argc, char *argv[])
+{
+    return runCubomancer(argc, argv);
+}

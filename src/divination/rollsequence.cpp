@@ -1,0 +1,92 @@
+// SPDX-License-Identifier: MIT
+#include "rollsequence.h"
+
+#include "platform/randomsource.h"
+#include "readingtable.h"
+#include "rounding.h"
+
+#include <limits>
+
+namespace {
+const char *const singular = " Time";
+const char *const plural = " Times";
+} // namespace
+
+RollSequence::RollSequence(RandomSource &random)
+    : m_random(random)
+{
+    m_view.dieCaption = QStringLiteral("R");
+    m_view.rollButtonCaption = QStringLiteral("&Roll Dice");
+    m_view.reading = FindReading(QStringLiteral("0001")).value_or(QString());
+    m_view.front = RollView::Panel::Result;
+}
+
+void RollSequence::setCountCaption(const char *suffix)
+{
+    m_view.countCaption = QStringLiteral("Roll Your Dice ") + QString::number(m_rollCount)
+                          + QLatin1String(suffix);
+}
+
+void RollSequence::load()
+{
+    m_rollNumber = 0;
+    m_rollCount = 0;
+    setCountCaption(plural);
+    m_view.front = RollView::Panel::Roll;
+}
+
+void RollSequence::pressRoll()
+{
+    if (m_rollCount == 4) {
+        ShowReading(m_rollNumber);
+        m_view.front = RollView::Panel::Result;
+        return;
+    }
+    const qint16 die = DrawDieValue();
+    m_view.dieCaption = QString::number(die);
+    m_rollNumber = appendThrow(m_rollNumber, die);
+    if (m_rollCount == 3)
+        m_view.rollButtonCaption = QStringLiteral("Show Result");
+    ++m_rollCount;
+    setCountCaption(singular);
+}
+
+void RollSequence::pressBack()
+{
+    m_rollCount = 0;
+    setCountCaption(singular);
+    m_view.dieCaption = QStringLiteral("R");
+    m_view.rollButtonCaption = QStringLiteral("Roll Dice");
+    m_view.front = RollView::Panel::Roll;
+}
+
+void RollSequence::ShowReading(qint16 number)
+{
+    const QString pattern = ParityPattern(number);
+    m_rollNumber = 0;
+    m_rollCount = 1;
+    setCountCaption(plural);
+    if (const auto reading = FindReading(pattern))
+        m_view.reading = *reading;
+}
+
+qint16 RollSequence::DrawDieValue()
+{
+    const float r = m_random.next();
+    return static_cast<qint16>(roundHalfToEven(5.0f * r + 1.0f));
+}
+
+qint16 RollSequence::appendThrow(qint16 number, qint16 die)
+{
+    // Same as appending the digit's text to the number's text and reading it back; a start
+    // from 0 gives the die alone (0 and 4 give 4, not 04).
+    long value = static_cast<long>(number) * 10 + die;
+    long leftmostDigit = 1;
+    while (leftmostDigit * 10 <= value)
+        leftmostDigit *= 10;
+    while (value > std::numeric_limits<qint16>::max()) {
+        value %= leftmostDigit;
+        leftmostDigit /= 10;
+    }
+    return static_cast<qint16>(value);
+}

@@ -1,0 +1,16 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QString>
+
+// The caption of every message box.
+inline QString applicationTitle()
+{
+    return QStringLiteral("Cubomancer");
+}
+
+// The title of every window.
+inline QString windowTitle()
+{
+    return QStringLiteral("Cubomancer v1.15");
+}

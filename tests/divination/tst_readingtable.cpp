@@ -1,0 +1,96 @@
+// SPDX-License-Identifier: MIT
+#include "divination/readingtable.h"
+
+#include <QTest>
+
+class TestReadingTable : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void parityPattern_data();
+    void parityPattern();
+    void findReading_data();
+    void findReading();
+    void tableIsComplete();
+};
+
+void TestReadingTable::parityPattern_data()
+{
+    QTest::addColumn<int>("number");
+    QTest::addColumn<QString>("pattern");
+
+    QTest::newRow("worked example 3614") << 3614 << "1010";
+    QTest::newRow("all even 2222") << 2222 << "0000";
+    QTest::newRow("all odd 5313") << 5313 << "1111";
+    QTest::newRow("6543") << 6543 << "0101";
+    QTest::newRow("first throw leftmost 1222") << 1222 << "1000";
+    QTest::newRow("digits 0 and 8 even, 7 and 9 odd") << 7089 << "1001";
+    QTest::newRow("three digits") << 135 << "111";
+    QTest::newRow("five digits") << 12345 << "10101";
+    QTest::newRow("single digit") << 4 << "0";
+    QTest::newRow("largest 16-bit") << 32767 << "10101";
+    QTest::newRow("sign ignored") << -3614 << "1010";
+    QTest::newRow("smallest 16-bit") << -32768 << "10100";
+}
+
+void TestReadingTable::parityPattern()
+{
+    QFETCH(int, number);
+    QTEST(ParityPattern(static_cast<qint16>(number)), "pattern");
+}
+
+void TestReadingTable::findReading_data()
+{
+    QTest::addColumn<QString>("pattern");
+    QTest::addColumn<bool>("found");
+    QTest::addColumn<QString>("reading");
+
+    QTest::newRow("index 10")
+        << "1010" << true
+        << "You have a strong base but you will have to broaden your ideas and views.";
+    QTest::newRow("index 0") << "0000" << true
+                             << "You are full of female energy. You have the inclination to take "
+                                "care of people. This is the right time to connect to your inner "
+                                "self.";
+    QTest::newRow("index 13") << "1101" << true
+                              << "Your plan may crumble if you are not too careful.";
+    QTest::newRow("index 15")
+        << "1111" << true
+        << "You have buried yourself under worries and tensions. You have lost sight of your "
+           "goal. Come out from these worries to excel in life.";
+    QTest::newRow("three characters") << "111" << false << QString();
+    QTest::newRow("five characters") << "10101" << false << QString();
+    QTest::newRow("empty") << "" << false << QString();
+    QTest::newRow("padded") << " 1010" << false << QString();
+    QTest::newRow("not binary") << "1a10" << false << QString();
+}
+
+void TestReadingTable::findReading()
+{
+    QFETCH(QString, pattern);
+    QFETCH(bool, found);
+    const std::optional<QString> reading = FindReading(pattern);
+    QCOMPARE(reading.has_value(), found);
+    if (found)
+        QTEST(*reading, "reading");
+}
+
+void TestReadingTable::tableIsComplete()
+{
+    int longest = 0;
+    for (int index = 0; index < 16; ++index) {
+        const QString pattern = QString::number(index, 2).rightJustified(4, QLatin1Char('0'));
+        QCOMPARE(QString::fromLatin1(readingTable[index].pattern), pattern);
+        const std::optional<QString> reading = FindReading(pattern);
+        QVERIFY(reading.has_value());
+        QVERIFY(!reading->endsWith(QLatin1Char(' ')));
+        QVERIFY(!reading->contains(QLatin1Char('\n')));
+        longest = qMax(longest, int(reading->size()));
+    }
+    QCOMPARE(longest, 149);
+    QCOMPARE(FindReading(QStringLiteral("0001"))->size(), 149);
+}
+
+QTEST_APPLESS_MAIN(TestReadingTable)
+#include "tst_readingtable.moc"

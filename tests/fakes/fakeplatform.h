@@ -1,0 +1,167 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+// Test doubles for every platform interface, and a FakePlatform bundling them.
+
+#include "platform/browser.h"
+#include "platform/clock.h"
+#include "platform/instanceguard.h"
+#include "platform/messageboxes.h"
+#include "platform/platform.h"
+#include "platform/processend.h"
+#include "platform/randomsource.h"
+#include "platform/settingsstore.h"
+#include "platform/topmostplacement.h"
+
+#include <QDate>
+#include <QHash>
+#include <QList>
+#include <QStringList>
+
+#include <functional>
+
+// Records every address instead of opening it.
+class RecordingBrowser final : public Browser
+{
+public:
+    void open(const QString &address) override { opened.append(address); }
+    QStringList opened;
+};
+
+// Answers message boxes from a script (Ok, or Yes when the script runs dry) and records them.
+class ScriptedMessageBoxes final : public MessageBoxes
+{
+public:
+    struct Shown
+    {
+        QString text;
+        MessageIcon icon;
+        MessageButtons buttons;
+    };
+
+    MessageAnswer show(const QString &text, MessageIcon icon, MessageButtons buttons,
+                       QWidget *) override
+    {
+        shown.append({text, icon, buttons});
+        if (onShow)
+            onShow(text);
+        if (!answers.isEmpty())
+            return answers.takeFirst();
+        return buttons == MessageButtons::YesNo ? MessageAnswer::Yes : MessageAnswer::Ok;
+    }
+
+    QStringList texts() const
+    {
+        QStringList result;
+        for (const Shown &box : shown)
+            result.append(box.text);
+        return result;
+    }
+
+    QList<MessageAnswer> answers;
+    QList<Shown> shown;
+    std::function<void(const QString &)> onShow; // runs while the box is "open"
+};
+
+class FixedClock final : public Clock
+{
+public:
+    QDate today() const override { return date; }
+    std::uint64_t seed() const override { return seedValue; }
+    QDate date{2026, 12, 7};
+    std::uint64_t seedValue = 42;
+};
+
+// Yields the given values in turn, then repeats the last one (0 when none is given).
+class ScriptedRandom final : public RandomSource
+{
+public:
+    void reseed(std::uint64_t seed) override { seeds.append(seed); }
+    float next() override
+    {
+        ++draws;
+        if (values.isEmpty())
+            return last;
+        last = values.takeFirst();
+        return last;
+    }
+    QList<float> values;
+    QList<std::uint64_t> seeds;
+    int draws = 0;
+    float last = 0.0f;
+};
+
+class MemorySettings final : public SettingsStore
+{
+public:
+    std::optional<QString> read(const QString &section, const QString &key) override
+    {
+        ++reads;
+        if (!readable)
+            return std::nullopt;
+        return values.value(section + QLatin1Char('/') + key);
+    }
+    bool write(const QString &section, const QString &key, const QString &value) override
+    {
+        ++writes;
+        if (!writable)
+            return false;
+        values.insert(section + QLatin1Char('/') + key, value);
+        return true;
+    }
+    QHash<QString, QString> values;
+    bool readable = true;
+    bool writable = true;
+    int reads = 0;
+    int writes = 0;
+};
+
+class FakeInstanceGuard final : public InstanceGuard
+{
+public:
+    bool anotherCopyRunning() override
+    {
+        ++queries;
+        return running;
+    }
+    bool running = false;
+    int queries = 0;
+};
+
+class RecordingTopmost final : public TopmostPlacement
+{
+public:
+    void showTopmost(QWidget *window) override;
+    QList<QWidget *> placed;
+};
+
+// Records the request; control comes back to the caller, unlike the real one.
+class RecordingProcessEnd final : public ProcessEnd
+{
+public:
+    void endProcess(int status) override
+    {
+        statuses.append(status);
+        if (onEnd)
+            onEnd();
+    }
+    QList<int> statuses;
+    std::function<void()> onEnd;
+};
+
+struct FakePlatform
+{
+    RecordingBrowser browser;
+    ScriptedMessageBoxes messages;
+    MemorySettings settings;
+    FixedClock clock;
+    ScriptedRandom random;
+    FakeInstanceGuard instance;
+    RecordingTopmost topmost;
+    RecordingProcessEnd processEnd;
+
+    Platform platform()
+    {
+        return Platform{browser, messages, settings, clock, random, instance, topmost, processEnd};
+    }
+};
