@@ -1,0 +1,57 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# Builds Cubomancer on Debian or Ubuntu, installing whatever is missing first.
+#   ./build.sh run    build and start the program
+#   ./build.sh test   build with warnings as errors and run every test, then run the unit tests
+#                     again in a build with AddressSanitizer and UndefinedBehaviorSanitizer
+set -euo pipefail
+cd "$(dirname "$0")"
+
+packages=(
+    cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools fonts-dejavu-core
+    # tests: a real X session, its tools, the packaging validators, fuzzing and profiling
+    xvfb xauth xdotool x11-utils imagemagick openbox desktop-file-utils appstream
+    clang libclang-rt-14-dev valgrind strace dpkg-dev file
+)
+
+install_missing() {
+    local missing=()
+    for package in "${packages[@]}"; do
+        dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' \
+            || missing+=("$package")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    local sudo=()
+    [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+    echo "Installing: ${missing[*]}"
+    "${sudo[@]}" apt-get update
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y --no-install-recommends "${missing[@]}"
+}
+
+configure_and_build() {
+    local dir=$1
+    shift
+    cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
+    cmake --build "$dir"
+}
+
+case "${1:-}" in
+run)
+    install_missing
+    configure_and_build build
+    exec build/src/cubomancer
+    ;;
+test)
+    install_missing
+    configure_and_build build -DCUBOMANCER_WERROR=ON
+    (cd build && ctest --output-on-failure --timeout 600)
+    configure_and_build build-sanitize -DCUBOMANCER_WERROR=ON -DCUBOMANCER_SANITIZE=ON
+    (cd build-sanitize && ASAN_OPTIONS=halt_on_error=1:detect_leaks=1 \
+        UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
+        ctest --output-on-failure --timeout 600 -L unit)
+    ;;
+*)
+    echo "usage: $0 run|test" >&2
+    exit 2
+    ;;
+esac

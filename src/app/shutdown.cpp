@@ -1,0 +1,30 @@
+// SPDX-License-Identifier: MIT
+#include "shutdown.h"
+
+#include "platform/openwindows.h"
+#include "platform/processend.h"
+
+Shutdown::Shutdown(OpenWindows &openWindows, ProcessEnd &processEnd)
+    : m_openWindows(openWindows)
+    , m_processEnd(processEnd)
+{
+}
+
+void Shutdown::EndProgram()
+{
+    if (m_endRequested)
+        return;
+    // Walk the live collection rather than a copy, so a window loaded by an unload handler on
+    // the way out is unloaded too.
+    while (LoadedWindow *window = m_openWindows.firstNotUnloading()) {
+        try {
+            window->unload();
+        } catch (...) {
+            // A window that fails to unload must not keep the program alive.
+        }
+        if (m_endRequested)
+            return;
+    }
+    m_endRequested = true;
+    m_processEnd.endProcess(0);
+}
