@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# The menu entry passes desktop-file-validate without an error or a warning.
+# usage: check_desktop_file.sh DESKTOP_FILE
+set -euo pipefail
+desktop_file=$1
+
+if ! command -v desktop-file-validate >/dev/null; then
+    echo "skipped: desktop-file-validate is not installed (Debian package desktop-file-utils)"
+    exit 77
+fi
+
+status=0
+report=$(desktop-file-validate "$desktop_file" 2>&1) || status=$?
+[ -z "$report" ] || printf '%s\n' "$report"
+if [ "$status" -ne 0 ] || grep -qiE 'error|warning' <<<"$report"; then
+    echo "FAIL: desktop-file-validate objects to $desktop_file"
+    exit 1
+fi
+echo "PASS: $desktop_file"
