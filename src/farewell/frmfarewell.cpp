@@ -1,0 +1,291 @@
+// SPDX-License-Identifier: MIT
+#include "frmfarewell.h"
+
+#include "app/shutdown.h"
+#include "platform/apptitle.h"
+#include "platform/clock.h"
+#include "platform/messageboxes.h"
+#include "platform/programicon.h"
+#include "platform/randomsource.h"
+#include "platform/topmostplacement.h"
+#include "referraltext.h"
+#include "ui_frmfarewell.h"
+#include "weblinks/weblinks.h"
+
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPalette>
+#include <QScreen>
+#include <QTextDocument>
+
+namespace {
+
+QFont verdana(qreal points, bool bold = false)
+{
+    QFont font(QStringLiteral("Verdana"));
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
+void setColours(QWidget *widget, const QColor &text, const QColor &background = QColor())
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, text);
+    if (background.isValid()) {
+        palette.setColor(QPalette::Window, background);
+        widget->setAutoFillBackground(true);
+    }
+    widget->setPalette(palette);
+}
+
+// A change of window (a message box, another program) is no visit to or from a field; only
+// moves between the controls of this window apply the prompt rules.
+bool movesBetweenControls(const QEvent *event)
+{
+    const Qt::FocusReason reason = static_cast<const QFocusEvent *>(event)->reason();
+    return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
+}
+
+} // namespace
+
+frmFarewell::frmFarewell(OpenWindows &openWindows, const Platform &platform, WebLinks &links,
+                         Shutdown &shutdown, QWidget *parent)
+    : ProgramWindow<QWidget>(openWindows, parent,
+                             Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                 Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
+      m_ui(std::make_unique<Ui::frmFarewell>()), m_platform(platform), m_links(links),
+      m_shutdown(shutdown), m_tellAFriend(links, platform.messages, this)
+{
+    m_ui->setupUi(this);
+    setWindowTitle(::windowTitle());
+    setWindowIcon(programIcon());
+    setFixedSize(size());
+
+    m_ui->Picture1->setPixmap(programIcon().pixmap(QSize(32, 32)));
+    m_ui->Label1->setText(::windowTitle());
+    for (QLabel *label : {m_ui->Label1, m_ui->Label2, m_ui->Label3, m_ui->lblGoToHome})
+        label->setTextFormat(Qt::PlainText);
+    m_ui->Label2->setText(supportMessage(1));
+    m_ui->Label3->setText(promotionText());
+    applyLook();
+
+    using namespace ReferralText;
+    m_referralFields = {{m_ui->txtName, namePrompt()},
+                        {m_ui->txtEmail, emailPrompt()},
+                        {m_ui->txtFriendName, friendNamePrompt()},
+                        {m_ui->txtFriendEmail, friendEmailPrompt()},
+                        {m_ui->txtMessage, messagePrompt()}};
+    for (const ReferralField &field : std::as_const(m_referralFields)) {
+        setFieldText(field.widget, field.prompt);
+        field.widget->installEventFilter(this);
+    }
+    setFieldText(m_ui->txtMessage, messageInitialText());
+    m_ui->lblGoToHome->installEventFilter(this);
+
+    connect(m_ui->cmdClose, &QPushButton::clicked, this, &frmFarewell::cmdClose_Click);
+    // toggled rather than clicked: unticking the box from its own handler runs the handler once
+    // more, as a click on a real check box would, and that run must find nothing to do.
+    connect(m_ui->Check1, &QCheckBox::toggled, this, &frmFarewell::Check1_Click);
+    connect(m_ui->cmdSubmit, &QPushButton::clicked, this, &frmFarewell::cmdSubmit_Click);
+
+    // The Exit button is the first control to take the focus once the user activates the screen.
+    m_ui->cmdClose->setFocus();
+    centreOnScreen();
+    Form_Load();
+}
+
+frmFarewell::~frmFarewell() = default;
+
+QString frmFarewell::supportMessage(int k)
+{
+    switch (k) {
+    case 0:
+        return QStringLiteral(
+            "Augury Softwares, such as this can be created and maintained only with your "
+            "support. The best way to support Omenhall is to visit Omenhall regularly and take "
+            "part in the discussions and other activities on the board.");
+    case 1:
+        return QStringLiteral(
+            "Visit Omenhall regularly. Support Omenhall by taking part in the discussions and "
+            "other activities. These softwares cannot be supported and maintained, without you "
+            "regularly visiting Omenhall");
+    case 2:
+        return QStringLiteral(
+            "Omenhall is a FREE online discussion forum for all things mystic. To help Omenhall "
+            "develop and maintain this software visit Omenhall regularly.");
+    default:
+        return QStringLiteral(
+            "Omenhall needs your help. All you need to do is visit Omenhall regularly and take "
+            "part in the various discussions and activites to help us maintain and develop more "
+            "Augury Softwares.");
+    }
+}
+
+QString frmFarewell::promotionText()
+{
+    // The run of spaces pushes the second paragraph onto a line of its own in the wrapped label.
+    return QString::fromUtf8(
+               "If you have enjoyed this software you will surely be interested in our other "
+               "Augury Softwares. From a single software, we have now grown to become the "
+               "world\u2019s largest resource of augury softwares. Be it astrology, psychic, "
+               "tarot, numerology or occult, we have programs in all fields thus giving our "
+               "users a wide choice depending on their interests.") +
+           QString(61, QChar(u' ')) +
+           QStringLiteral(
+               "All the programs in the Augury Softwares suite are simple and easy to use. They "
+               "are not only fun to use but also very informative. Try them out today and share "
+               "your experience with your friends and family. ");
+}
+
+void frmFarewell::applyLook()
+{
+    setColours(this, palette().color(QPalette::WindowText), Qt::white);
+
+    // Point sizes such as 9.75 cannot be written in a form file, so all fonts are set here.
+    m_ui->Label1->setFont(QFont(QStringLiteral("MS Sans Serif"), 18));
+    m_ui->Label2->setFont(verdana(9.75, true));
+    m_ui->Check1->setFont(verdana(14.25));
+    setColours(m_ui->Check1, QColor(0, 0, 192));
+
+    const QColor navy(0, 0, 128);
+    for (QGroupBox *frame : {m_ui->Frame2, m_ui->Frame6}) {
+        frame->setFont(verdana(9.75, true));
+        setColours(frame, Qt::white, navy);
+    }
+    // A frame's font is for its caption; the fields keep the ordinary one.
+    for (QWidget *field :
+         {static_cast<QWidget *>(m_ui->txtName), static_cast<QWidget *>(m_ui->txtEmail),
+          static_cast<QWidget *>(m_ui->txtFriendName), static_cast<QWidget *>(m_ui->txtFriendEmail),
+          static_cast<QWidget *>(m_ui->txtMessage)})
+        field->setFont(QApplication::font(field));
+    m_ui->cmdSubmit->setFont(verdana(8.25, true));
+
+    m_ui->Label3->setFont(verdana(9));
+    setColours(m_ui->Label3, Qt::white);
+    QFont link = verdana(9, true);
+    link.setUnderline(true);
+    m_ui->lblGoToHome->setFont(link);
+    setColours(m_ui->lblGoToHome, QColor(255, 255, 0));
+}
+
+void frmFarewell::centreOnScreen()
+{
+    const QScreen *const display = screen();
+    if (display == nullptr)
+        return;
+    move(display->availableGeometry().center() - rect().center());
+}
+
+void frmFarewell::Form_Load()
+{
+    m_platform.random.reseed(m_platform.clock.seed());
+    const float scaled = 4.0f * m_platform.random.next();
+    // The source promises [0, 1); anything else falls back to the first message rather than
+    // converting an out-of-range value.
+    const int k = scaled >= 0.0f && scaled < 4.0f ? static_cast<int>(scaled) : 0;
+    m_ui->Label2->setText(supportMessage(k));
+    m_platform.topmost.showTopmost(this);
+}
+
+void frmFarewell::Form_Unload()
+{
+    m_shutdown.EndProgram();
+}
+
+void frmFarewell::cmdClose_Click()
+{
+    m_shutdown.EndProgram();
+}
+
+void frmFarewell::Check1_Click()
+{
+    if (!m_ui->Check1->isChecked())
+        return;
+    m_ui->Check1->setChecked(false);
+    m_links.OpenHomePage();
+}
+
+void frmFarewell::lblGoToHome_Click()
+{
+    m_links.OpenSoftwareLibrary();
+}
+
+void frmFarewell::cmdSubmit_Click()
+{
+    m_tellAFriend.submitEntries({fieldText(m_ui->txtName), fieldText(m_ui->txtEmail),
+                                 fieldText(m_ui->txtMessage), fieldText(m_ui->txtFriendName),
+                                 fieldText(m_ui->txtFriendEmail)});
+}
+
+QString frmFarewell::fieldText(const QWidget *field) const
+{
+    if (field == m_ui->txtMessage) {
+        // Line breaks of the message travel as CR LF.
+        QString text = m_ui->txtMessage->document()->toRawText();
+        text.replace(QChar::ParagraphSeparator, QStringLiteral("\r\n"));
+        text.replace(QChar::LineSeparator, QStringLiteral("\r\n"));
+        return text;
+    }
+    return static_cast<const QLineEdit *>(field)->text();
+}
+
+void frmFarewell::setFieldText(QWidget *field, const QString &text)
+{
+    if (field == m_ui->txtMessage) {
+        QString plain = text;
+        plain.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+        m_ui->txtMessage->setPlainText(plain);
+        return;
+    }
+    static_cast<QLineEdit *>(field)->setText(text);
+}
+
+void frmFarewell::refuseSpace(QWidget *field)
+{
+    m_platform.messages.show(QStringLiteral("Email Address Cannot Contain Space"),
+                             MessageIcon::Stop, MessageButtons::Ok, this);
+    field->setFocus();
+}
+
+bool frmFarewell::eventFilter(QObject *watched, QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::FocusIn:
+    case QEvent::FocusOut:
+        if (!movesBetweenControls(event))
+            break;
+        for (const ReferralField &field : std::as_const(m_referralFields)) {
+            if (field.widget != watched)
+                continue;
+            const QString text = fieldText(field.widget);
+            const std::optional<QString> changed =
+                event->type() == QEvent::FocusIn ? ReferralText::textOnEntering(text, field.prompt)
+                                                 : ReferralText::textOnLeaving(text, field.prompt);
+            if (changed)
+                setFieldText(field.widget, *changed);
+        }
+        break;
+    case QEvent::KeyPress:
+        if (watched == m_ui->txtEmail || watched == m_ui->txtFriendEmail) {
+            if (static_cast<const QKeyEvent *>(event)->text().contains(QChar(u' '))) {
+                QWidget *const field = static_cast<QWidget *>(watched);
+                refuseSpace(field);
+                return true;
+            }
+        }
+        break;
+    case QEvent::MouseButtonRelease:
+        if (watched == m_ui->lblGoToHome) {
+            const auto *const mouse = static_cast<const QMouseEvent *>(event);
+            if (mouse->button() == Qt::LeftButton &&
+                m_ui->lblGoToHome->rect().contains(mouse->position().toPoint()))
+                lblGoToHome_Click();
+        }
+        break;
+    default:
+        break;
+    }
+    return ProgramWindow<QWidget>::eventFilter(watched, event);
+}
