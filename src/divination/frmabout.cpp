@@ -1,0 +1,76 @@
+// SPDX-License-Identifier: MIT
+#include "frmabout.h"
+
+#include "divination/formlook.h"
+#include "platform/apptitle.h"
+#include "platform/programicon.h"
+#include "ui_frmabout.h"
+#include "weblinks/weblinks.h"
+
+namespace {
+
+const Qt::WindowFlags fixedDialog = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                                    Qt::MSWindowsFixedSizeDialogHint;
+
+} // namespace
+
+frmAbout::frmAbout(OpenWindows &openWindows, WebLinks &links, QWidget *parent)
+    : ProgramWindow<QDialog>(openWindows, parent, fixedDialog),
+      ui(std::make_unique<Ui::frmAbout>()), m_links(links)
+{
+    ui->setupUi(this);
+    setWindowTitle(::windowTitle());
+    setWindowIcon(programIcon());
+    setFixedSize(471, 178);
+    adoptFormFonts(this);
+
+    setColours(this, Qt::white, QColor(64, 64, 0));
+    setColours(ui->Line1, Qt::black, Qt::black);
+    ui->Picture1->setPixmap(programIcon().pixmap(32, 32));
+    fitToText(ui->Picture1);
+
+    fitToText(ui->Label2);
+    fitToText(ui->lblCoBrand);
+    setSizedCaption(ui->lblHomePage,
+                    QStringLiteral("Click here to visit ") + WebLinks::homePageAddress());
+    // The layout ends the link at the text column's right edge; a longer host name than the
+    // layout's would otherwise run off the dialog.
+    keepLeftOf(ui->lblHomePage, ui->Label3->geometry().right() + 1, ui->Label3->x());
+
+    connect(ui->cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
+    connect(ui->lblHomePage, &LinkLabel::clicked, this, &frmAbout::lblHomePage_Click);
+    connect(ui->lblCoBrand, &LinkLabel::clicked, this, &frmAbout::lblCoBrand_Click);
+    ui->cmdOK->setFocus(Qt::OtherFocusReason);
+}
+
+frmAbout::~frmAbout() = default;
+
+void frmAbout::done(int result)
+{
+    // Escape lands here through reject(); whichever way the box is left, it unloads.
+    ProgramWindow<QDialog>::done(result);
+    unload();
+}
+
+void frmAbout::showEvent(QShowEvent *event)
+{
+    centreOnScreen(this);
+    ProgramWindow<QDialog>::showEvent(event);
+}
+
+void frmAbout::cmdOK_Click()
+{
+    accept();
+}
+
+void frmAbout::lblHomePage_Click()
+{
+    m_links.OpenHomePage();
+}
+
+void frmAbout::lblCoBrand_Click()
+{
+    // The offer described just above the link, not the co-branding page.
+    m_links.OpenFullBrandPage();
+}

@@ -1,0 +1,40 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "platform/programwindow.h"
+
+#include <QDialog>
+
+#include <memory>
+
+class QShowEvent;
+class WebLinks;
+
+namespace Ui {
+class frmAbout;
+}
+
+// The About box: fixed texts, two links that leave it open, and OK as both its default and its
+// cancel button. Shown modally and loaded afresh for each opening; OK, Enter, Escape and the
+// close box all unload it.
+class frmAbout : public ProgramWindow<QDialog>
+{
+    Q_OBJECT
+
+public:
+    frmAbout(OpenWindows &openWindows, WebLinks &links, QWidget *parent = nullptr);
+    ~frmAbout() override;
+
+    void done(int result) override;
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private:
+    void cmdOK_Click();
+    void lblHomePage_Click();
+    void lblCoBrand_Click();
+
+    std::unique_ptr<Ui::frmAbout> ui;
+    WebLinks &m_links;
+};

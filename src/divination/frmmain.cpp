@@ -1,0 +1,220 @@
+// SPDX-License-Identifier: MIT
+#include "frmmain.h"
+
+#include "divination/formlook.h"
+#include "divination/frmabout.h"
+#include "divination/mainwindowclosepath.h"
+#include "platform/apptitle.h"
+#include "platform/programicon.h"
+#include "ui_frmmain.h"
+#include "weblinks/weblinks.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLayout>
+#include <QPointer>
+
+namespace {
+
+const QColor darkGreen(0, 64, 0);
+const QColor lightGreen(128, 255, 128);
+const QColor cream(255, 255, 192);
+
+const Qt::WindowFlags fixedWindow = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                                    Qt::MSWindowsFixedSizeDialogHint;
+
+// Puts front on top of its sibling and takes the covered one out of reach: a disabled widget
+// gets no focus, no access key and no click, while it stays where it is and is not hidden.
+void bringToFront(QWidget *front, QWidget *covered, QWidget *focusTarget)
+{
+    const QWidget *focus = QApplication::focusWidget();
+    const bool coveredHadFocus =
+        focus != nullptr && (focus == covered || covered->isAncestorOf(focus));
+    front->setEnabled(true);
+    front->raise();
+    if (coveredHadFocus)
+        focusTarget->setFocus(Qt::OtherFocusReason);
+    covered->setEnabled(false);
+}
+
+} // namespace
+
+frmMain::frmMain(OpenWindows &openWindows, RandomSource &random, WebLinks &links,
+                 MainWindowClosePath &closePath, QWidget *parent)
+    : ProgramWindow<QMainWindow>(openWindows, parent, fixedWindow),
+      ui(std::make_unique<Ui::frmMain>()), m_openWindows(openWindows), m_links(links),
+      m_closePath(closePath), m_roll(random)
+{
+    ui->setupUi(this);
+    applyLook();
+
+    connect(ui->cmdRoll, &QPushButton::clicked, this, &frmMain::cmdRoll_Click);
+    connect(ui->cmdBack, &QPushButton::clicked, this, &frmMain::cmdBack_Click);
+    connect(ui->Label61, &LinkLabel::clicked, this, &frmMain::Label61_Click);
+    connect(ui->lblCobrand, &LinkLabel::clicked, this, &frmMain::lblCobrand_Click);
+    connect(ui->lblFullBrand, &LinkLabel::clicked, this, &frmMain::lblFullBrand_Click);
+    connect(ui->mnuExit, &QAction::triggered, this, &frmMain::mnuExit_Click);
+    connect(ui->mnuOnline, &QAction::triggered, this, &frmMain::mnuOnline_Click);
+    connect(ui->mnuVisit, &QAction::triggered, this, &frmMain::mnuVisit_Click);
+    connect(ui->mnuUpdate, &QAction::triggered, this, &frmMain::mnuUpdate_Click);
+    connect(ui->mnuAbout, &QAction::triggered, this, &frmMain::mnuAbout_Click);
+    connect(ui->mnuDonate, &QAction::triggered, this, &frmMain::mnuDonate_Click);
+    connect(ui->mnuMakeMoney, &QAction::triggered, this, &frmMain::mnuMakeMoney_Click);
+
+    // As laid out: the result panel over the roll panel, the co-brand offer over the other,
+    // lblDesc holding the first reading. The load brings the roll panel to the front.
+    bringToFront(ui->Frame2, ui->Frame1, ui->cmdBack);
+    bringToFront(ui->lblCobrand, ui->lblFullBrand, ui->lblCobrand);
+    showRollState();
+    Form_Load();
+    ui->cmdRoll->setFocus(Qt::OtherFocusReason);
+}
+
+frmMain::~frmMain() = default;
+
+void frmMain::applyLook()
+{
+    setWindowTitle(::windowTitle());
+    setWindowIcon(programIcon());
+    ui->menubar->setFont(QApplication::font(ui->menubar));
+    adoptFormFonts(this);
+
+    // The client area is fixed; the window takes whatever height the menu bar needs on top.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+    setColours(ui->centralwidget, darkGreen, Qt::black);
+    setColours(ui->fraFullBrand, darkGreen, Qt::black);
+    setColours(ui->Frame1, lightGreen, Qt::black);
+    setColours(ui->Frame2, lightGreen, Qt::black);
+    setTextColour(ui->Label61, cream);
+    setColours(ui->lblCobrand, darkGreen, cream);
+    setColours(ui->lblFullBrand, darkGreen, cream);
+    setTextColour(ui->Label2, QColor(0, 0, 255));
+    setTextColour(ui->Label1, QColor(103, 43, 227));
+    setTextColour(ui->lblResult, QColor(0, 128, 0));
+
+    fitToText(ui->Label2);
+
+    // Designer names separators itself; the program knows them by these names.
+    int separator = 0;
+    const auto helpItems = ui->mnuHelp->actions();
+    for (QAction *item : helpItems) {
+        if (item->isSeparator())
+            item->setObjectName(QStringLiteral("mnuFileSep%1").arg(++separator));
+    }
+}
+
+void frmMain::showRollState()
+{
+    const RollView &view = m_roll.view();
+    setSizedCaption(ui->lblLabel, view.countCaption);
+    setSizedCaption(ui->lblResult, view.dieCaption);
+    ui->lblResult->setAccessibleName(view.dieCaption == QLatin1String("R")
+                                         ? QStringLiteral("Die, not thrown yet")
+                                         : QStringLiteral("Die shows %1").arg(view.dieCaption));
+    ui->cmdRoll->setText(view.rollButtonCaption);
+    ui->lblDesc->setText(view.reading);
+    if (view.front == RollView::Panel::Roll)
+        bringToFront(ui->Frame1, ui->Frame2, ui->cmdRoll);
+    else
+        bringToFront(ui->Frame2, ui->Frame1, ui->cmdBack);
+}
+
+void frmMain::bringFullBrandToFront()
+{
+    bringToFront(ui->lblFullBrand, ui->lblCobrand, ui->lblFullBrand);
+}
+
+void frmMain::bringCoBrandToFront()
+{
+    bringToFront(ui->lblCobrand, ui->lblFullBrand, ui->lblCobrand);
+}
+
+void frmMain::showEvent(QShowEvent *event)
+{
+    if (!m_placed) {
+        m_placed = true;
+        centreOnScreen(this);
+    }
+    ProgramWindow<QMainWindow>::showEvent(event);
+}
+
+void frmMain::Form_Load()
+{
+    m_roll.load();
+    showRollState();
+}
+
+void frmMain::Form_Unload()
+{
+    m_closePath.showFarewellScreen();
+    m_closePath.hideStartupWindow();
+}
+
+void frmMain::cmdRoll_Click()
+{
+    m_roll.pressRoll();
+    showRollState();
+}
+
+void frmMain::cmdBack_Click()
+{
+    m_roll.pressBack();
+    showRollState();
+}
+
+void frmMain::Label61_Click()
+{
+    m_links.OpenHomePage();
+}
+
+void frmMain::lblCobrand_Click()
+{
+    m_links.OpenCoBrandPage();
+}
+
+void frmMain::lblFullBrand_Click()
+{
+    m_links.OpenFullBrandPage();
+}
+
+void frmMain::mnuExit_Click()
+{
+    close();
+}
+
+void frmMain::mnuOnline_Click()
+{
+    m_links.OpenOnlineHelp();
+}
+
+void frmMain::mnuVisit_Click()
+{
+    m_links.OpenHomePage();
+}
+
+void frmMain::mnuUpdate_Click()
+{
+    m_links.OpenDownloadPage();
+}
+
+void frmMain::mnuAbout_Click()
+{
+    // Loaded afresh each time; its own OK, Escape or close box unloads it, and the unload
+    // afterwards only catches an exec() that ended some other way.
+    const QPointer<frmAbout> about = new frmAbout(m_openWindows, m_links, this);
+    about->exec();
+    if (about)
+        about->unload();
+}
+
+void frmMain::mnuDonate_Click()
+{
+    m_links.OpenDonatePage();
+}
+
+void frmMain::mnuMakeMoney_Click()
+{
+    m_links.OpenFullBrandPage();
+}

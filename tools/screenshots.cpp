@@ -1,0 +1,108 @@
+// SPDX-License-Identifier: MIT
+// Renders each window of the program offscreen to a PNG file, for the README.
+//   cubomancer_screenshots <output folder>
+// To add a window, add one entry to the shots table.
+
+#include "divination/frmabout.h"
+#include "divination/frmmain.h"
+#include "divination/mainwindowclosepath.h"
+#include "platform/browser.h"
+#include "platform/openwindows.h"
+#include "platform/randomsource.h"
+#include "weblinks/weblinks.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QPixmap>
+#include <QTextStream>
+
+#include <cstdio>
+#include <functional>
+
+namespace {
+
+class NoBrowser final : public Browser
+{
+public:
+    void open(const QString &) override {}
+};
+
+// The same draws on every run, so the pictures only change when the windows do.
+class SteadyRandom final : public RandomSource
+{
+public:
+    void reseed(std::uint64_t) override {}
+    float next() override { return 0.5f; }
+};
+
+class NoClosePath final : public MainWindowClosePath
+{
+public:
+    void showFarewellScreen() override {}
+    void hideStartupWindow() override {}
+};
+
+// What a window needs to be built outside the running program.
+struct Stage
+{
+    OpenWindows openWindows;
+    NoBrowser browser;
+    WebLinks links{browser};
+    SteadyRandom random;
+    NoClosePath closePath;
+};
+
+struct Shot
+{
+    const char *fileName;
+    std::function<QWidget *(Stage &)> build;
+};
+
+const Shot shots[] = {
+    {"main.png",
+     [](Stage &stage) -> QWidget * {
+         return new frmMain(stage.openWindows, stage.random, stage.links, stage.closePath);
+     }},
+    {"about.png",
+     [](Stage &stage) -> QWidget * { return new frmAbout(stage.openWindows, stage.links); }},
+};
+
+bool render(QWidget *window, const QString &path)
+{
+    window->show();
+    QCoreApplication::processEvents();
+    return window->grab().save(path, "PNG");
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    QTextStream err(stderr);
+    const QStringList arguments = QCoreApplication::arguments();
+    if (arguments.size() != 2) {
+        err << "usage: cubomancer_screenshots <output folder>\n";
+        return 2;
+    }
+    const QDir folder(arguments.at(1));
+    if (!folder.mkpath(QStringLiteral("."))) {
+        err << "cannot create " << folder.path() << '\n';
+        return 1;
+    }
+
+    int failures = 0;
+    for (const Shot &shot : shots) {
+        Stage stage;
+        QWidget *window = shot.build(stage);
+        const QString path = folder.filePath(QLatin1String(shot.fileName));
+        if (!render(window, path)) {
+            err << "cannot write " << path << '\n';
+            ++failures;
+        }
+        delete window;
+    }
+    return failures == 0 ? 0 : 1;
+}
