@@ -10,9 +10,9 @@ expected_files=$3
 version=$4
 bindir=$5
 
-for program in dpkg-deb dpkg-shlibdeps; do
+for program in dpkg-deb dpkg-shlibdeps file; do
     if ! command -v "$program" >/dev/null; then
-        echo "skipped: $program is not installed (Debian package dpkg-dev)"
+        echo "skipped: $program is not installed (Debian packages dpkg-dev and file)"
         exit 77
     fi
 done

@@ -19,7 +19,7 @@ if [ -n "$warnings" ]; then
 fi
 
 if command -v lexgrog >/dev/null; then
-    entry=$(lexgrog "$man_page")
+    entry=$(lexgrog "$man_page" 2>&1) || true
     printf '%s\n' "$entry"
     if ! grep -q '"cubomancer - .' <<<"$entry"; then
         echo "FAIL: no whatis entry for cubomancer in $man_page"
