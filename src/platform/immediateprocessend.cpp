@@ -6,6 +6,13 @@
 
 void ImmediateProcessEnd::endProcess(int status)
 {
+    if (m_beforeEnd) {
+        try {
+            m_beforeEnd();
+        } catch (...) {
+            // Nothing may keep the process alive now.
+        }
+    }
     std::fflush(nullptr);
     std::_Exit(status);
 }

@@ -4,8 +4,10 @@
 #include <QDir>
 #include <QStandardPaths>
 
+#include <unistd.h>
+
 LockFileInstanceGuard::LockFileInstanceGuard(const QString &lockFilePath)
-    : m_lock(lockFilePath)
+    : m_path(lockFilePath), m_lock(lockFilePath)
 {
     // Age alone never makes a lock stale: only a dead owner does.
     m_lock.setStaleLockTime(0);
@@ -13,17 +15,24 @@ LockFileInstanceGuard::LockFileInstanceGuard(const QString &lockFilePath)
 
 QString LockFileInstanceGuard::defaultLockFilePath(const QString &applicationName)
 {
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (folder.isEmpty())
-        folder = QDir::tempPath();
-    return QDir(folder).filePath(applicationName + QStringLiteral(".lock"));
+    // Qt falls back to a private folder of its own when XDG_RUNTIME_DIR is missing or unusable.
+    const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (!runtime.isEmpty())
+        return QDir(runtime).filePath(applicationName + QStringLiteral(".lock"));
+    // The temporary folder is shared by every user; one user's copy must not refuse another's.
+    return QDir(QDir::tempPath())
+        .filePath(QStringLiteral("%1-%2.lock").arg(applicationName).arg(::getuid()));
 }
 
 bool LockFileInstanceGuard::anotherCopyRunning()
 {
     if (m_lock.isLocked() || m_lock.tryLock(0))
         return false;
-    // Only a lock held by a live copy refuses the start; a folder we cannot write must not keep
-    // the user from the program.
     return m_lock.error() == QLockFile::LockFailedError;
+}
+
+void LockFileInstanceGuard::release()
+{
+    if (m_lock.isLocked())
+        m_lock.unlock();
 }

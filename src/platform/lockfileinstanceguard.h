@@ -14,11 +14,20 @@ class LockFileInstanceGuard final : public InstanceGuard
 public:
     explicit LockFileInstanceGuard(const QString &lockFilePath);
 
+    // Takes the lock on the first call. A lock that cannot be created at all (no usable folder)
+    // does not count as another copy: the user still gets the program.
     bool anotherCopyRunning() override;
 
-    // <runtime folder>/<applicationName>.lock, falling back to the temporary folder.
+    // Gives the lock back, so the next start need not take over a lock left by a dead process.
+    void release();
+
+    QString lockFilePath() const { return m_path; }
+
+    // <runtime folder>/<applicationName>.lock; without a runtime folder, a per-user name in the
+    // temporary folder.
     static QString defaultLockFilePath(const QString &applicationName);
 
 private:
+    QString m_path;
     QLockFile m_lock;
 };
