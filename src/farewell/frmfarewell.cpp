@@ -13,6 +13,7 @@
 #include "weblinks/weblinks.h"
 
 #include <QFocusEvent>
+#include <QFontMetricsF>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPalette>
@@ -38,6 +39,16 @@ void setColours(QWidget *widget, const QColor &text, const QColor &background = 
         widget->setAutoFillBackground(true);
     }
     widget->setPalette(palette);
+}
+
+// Substitutes for Verdana run wider than Verdana itself; a one-line label that would lose its
+// last letters gets a slightly smaller size instead.
+QFont shrunkToFit(QFont font, const QString &text, int width)
+{
+    constexpr qreal smallest = 6.0;
+    while (QFontMetricsF(font).horizontalAdvance(text) > width && font.pointSizeF() > smallest)
+        font.setPointSizeF(font.pointSizeF() - 0.25);
+    return font;
 }
 
 // A change of window (a message box, another program) is no visit to or from a field; only
@@ -154,19 +165,23 @@ void frmFarewell::applyLook()
         frame->setFont(verdana(9.75, true));
         setColours(frame, Qt::white, navy);
     }
-    // A frame's font is for its caption; the fields keep the ordinary one.
+    // A frame's font is for its caption; the fields keep the ordinary one. Marking every
+    // property as set stops the frame's face, size and weight from seeping through.
     for (QWidget *field :
-         {static_cast<QWidget *>(m_ui->txtName), static_cast<QWidget *>(m_ui->txtEmail),
-          static_cast<QWidget *>(m_ui->txtFriendName), static_cast<QWidget *>(m_ui->txtFriendEmail),
-          static_cast<QWidget *>(m_ui->txtMessage)})
-        field->setFont(QApplication::font(field));
+         std::initializer_list<QWidget *>{m_ui->txtName, m_ui->txtEmail, m_ui->txtFriendName,
+                                          m_ui->txtFriendEmail, m_ui->txtMessage}) {
+        QFont ordinary = QApplication::font(field);
+        ordinary.setResolveMask(QFont::AllPropertiesResolved);
+        field->setFont(ordinary);
+    }
     m_ui->cmdSubmit->setFont(verdana(8.25, true));
 
     m_ui->Label3->setFont(verdana(9));
     setColours(m_ui->Label3, Qt::white);
     QFont link = verdana(9, true);
     link.setUnderline(true);
-    m_ui->lblGoToHome->setFont(link);
+    m_ui->lblGoToHome->setFont(
+        shrunkToFit(link, m_ui->lblGoToHome->text(), m_ui->lblGoToHome->width()));
     setColours(m_ui->lblGoToHome, QColor(255, 255, 0));
 }
 
