@@ -11,7 +11,7 @@ packages=(
     cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools fonts-dejavu-core
     # tests: a real X session, its tools, the packaging validators, fuzzing and profiling
     xvfb xauth xdotool x11-utils imagemagick openbox desktop-file-utils appstream
-    clang libclang-rt-14-dev valgrind strace dpkg-dev file
+    clang libclang-rt-14-dev valgrind strace dpkg-dev file groff-base man-db
 )
 
 install_missing() {
@@ -50,8 +50,14 @@ test)
         UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
         ctest --output-on-failure --timeout 600 -L unit)
     ;;
+package)
+    install_missing
+    configure_and_build build
+    (cd build && cpack -G DEB)
+    echo "Install with: sudo apt install ./build/cubomancer_${CUBOMANCER_VERSION:-1.15}_$(dpkg --print-architecture).deb"
+    ;;
 *)
-    echo "usage: $0 run|test" >&2
+    echo "usage: $0 run|test|package" >&2
     exit 2
     ;;
 esac
