@@ -28,6 +28,8 @@ const Qt::WindowFlags fixedWindow = Qt::Window | Qt::CustomizeWindowHint | Qt::W
 // gets no focus, no access key and no click, while it stays where it is and is not hidden.
 void bringToFront(QWidget *front, QWidget *covered, QWidget *focusTarget)
 {
+    if (front->isEnabled() && !covered->isEnabled())
+        return; // in front already
     const QWidget *focus = QApplication::focusWidget();
     const bool coveredHadFocus =
         focus != nullptr && (focus == covered || covered->isAncestorOf(focus));
@@ -64,8 +66,8 @@ frmMain::frmMain(OpenWindows &openWindows, RandomSource &random, WebLinks &links
 
     // As laid out: the result panel over the roll panel, the co-brand offer over the other,
     // lblDesc holding the first reading. The load brings the roll panel to the front.
-    bringToFront(ui->Frame2, ui->Frame1, ui->cmdBack);
-    bringToFront(ui->lblCobrand, ui->lblFullBrand, ui->lblCobrand);
+    ui->Frame1->setEnabled(false);
+    ui->lblFullBrand->setEnabled(false);
     showRollState();
     Form_Load();
     ui->cmdRoll->setFocus(Qt::OtherFocusReason);
