@@ -4,9 +4,10 @@
 #include "platform/openwindows.h"
 #include "platform/processend.h"
 
+#include <QSet>
+
 Shutdown::Shutdown(OpenWindows &openWindows, ProcessEnd &processEnd)
-    : m_openWindows(openWindows)
-    , m_processEnd(processEnd)
+    : m_openWindows(openWindows), m_processEnd(processEnd)
 {
 }
 
@@ -16,7 +17,13 @@ void Shutdown::EndProgram()
         return;
     // Walk the live collection rather than a copy, so a window loaded by an unload handler on
     // the way out is unloaded too.
+    QSet<LoadedWindow *> attempted;
     while (LoadedWindow *window = m_openWindows.firstNotUnloading()) {
+        // A window that failed before its unload even began would come back first every time;
+        // the sweep gives up on the rest rather than loop, and the process ends regardless.
+        if (attempted.contains(window))
+            break;
+        attempted.insert(window);
         try {
             window->unload();
         } catch (...) {
