@@ -190,7 +190,9 @@ void frmFarewell::centreOnScreen()
     const QScreen *const display = screen();
     if (display == nullptr)
         return;
-    move(display->availableGeometry().center() - rect().center());
+    // Until the window is shown its frame is unknown, and only the inside can be centred.
+    const QRect outside = isVisible() ? frameGeometry() : geometry();
+    move(pos() + display->availableGeometry().center() - outside.center());
 }
 
 void frmFarewell::Form_Load()
@@ -202,6 +204,7 @@ void frmFarewell::Form_Load()
     const int k = scaled >= 0.0f && scaled < 4.0f ? static_cast<int>(scaled) : 0;
     m_ui->Label2->setText(supportMessage(k));
     m_platform.topmost.showTopmost(this);
+    centreOnScreen();
 }
 
 void frmFarewell::Form_Unload()
