@@ -89,7 +89,9 @@ void centreOnScreen(QWidget *window)
     const QScreen *screen = window->screen();
     if (screen == nullptr)
         return;
-    window->move(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, window->size(),
+    // move() places the frame's corner, so centre the frame, decorations included where the
+    // window system has told us their size.
+    window->move(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, window->frameSize(),
                                      screen->availableGeometry())
                      .topLeft());
 }

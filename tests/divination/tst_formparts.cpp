@@ -1,0 +1,188 @@
+// SPDX-License-Identifier: MIT
+#include "divination/formlook.h"
+#include "divination/linklabel.h"
+#include "testenvironment.h"
+
+#include <QLabel>
+#include <QScreen>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <functional>
+
+using Gesture = std::function<void(LinkLabel &)>;
+Q_DECLARE_METATYPE(Gesture)
+
+class TestFormParts : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void adoptFormFonts_data();
+    void adoptFormFonts();
+    void childrenFollowTheAdoptedFont();
+    void sizedCaptionKeepsLeftAndTop();
+    void keepLeftOf_data();
+    void keepLeftOf();
+    void centreOnScreen();
+    void linkLabel_data();
+    void linkLabel();
+
+private:
+    TestEnvironment m_environment;
+};
+
+void TestFormParts::adoptFormFonts_data()
+{
+    QTest::addColumn<QString>("family");
+    QTest::addColumn<int>("points");
+    QTest::addColumn<qreal>("adoptedPoints");
+    QTest::addColumn<QStringList>("adoptedFamilies");
+
+    const QStringList verdana{"Verdana", "DejaVu Sans"};
+    QTest::newRow("Verdana 8 is the 11-pixel 8.25") << "Verdana" << 8 << 8.25 << verdana;
+    QTest::newRow("Verdana 10 is the 13-pixel 9.75") << "Verdana" << 10 << 9.75 << verdana;
+    QTest::newRow("Verdana 72 is whole already") << "Verdana" << 72 << 72.0 << verdana;
+    QTest::newRow("9 pt is 12 pixels already") << "Verdana" << 9 << 9.0 << verdana;
+    QTest::newRow("MS Sans Serif gets the stand-in too")
+        << "MS Sans Serif" << 8 << 8.25 << QStringList{"MS Sans Serif", "DejaVu Sans"};
+    QTest::newRow("other families stay alone") << "Courier" << 8 << 8.25 << QStringList{"Courier"};
+}
+
+void TestFormParts::adoptFormFonts()
+{
+    QFETCH(QString, family);
+    QFETCH(int, points);
+    QFETCH(qreal, adoptedPoints);
+    QFETCH(QStringList, adoptedFamilies);
+    QWidget form;
+    auto *label = new QLabel(&form);
+    QFont font(family);
+    font.setPointSize(points);
+    font.setBold(true);
+    label->setFont(font);
+
+    ::adoptFormFonts(&form);
+    QCOMPARE(label->font().pointSizeF(), adoptedPoints);
+    QCOMPARE(label->font().families(), adoptedFamilies);
+    QVERIFY(label->font().bold());
+    // A second call changes nothing.
+    ::adoptFormFonts(&form);
+    QCOMPARE(label->font().families(), adoptedFamilies);
+}
+
+void TestFormParts::childrenFollowTheAdoptedFont()
+{
+    QWidget form;
+    QFont font(QStringLiteral("Verdana"));
+    font.setPointSize(8);
+    form.setFont(font);
+    auto *inherits = new QLabel(&form);
+    ::adoptFormFonts(&form);
+    QCOMPARE(inherits->font().pointSizeF(), 8.25);
+    QCOMPARE(inherits->font().families(), QStringList({"Verdana", "DejaVu Sans"}));
+    QVERIFY(!inherits->testAttribute(Qt::WA_SetFont));
+}
+
+void TestFormParts::sizedCaptionKeepsLeftAndTop()
+{
+    QWidget form;
+    auto *label = new QLabel(&form);
+    label->setGeometry(30, 40, 5, 5);
+    setSizedCaption(label, QStringLiteral("Roll Your Dice 0 Times"));
+    QCOMPARE(label->pos(), QPoint(30, 40));
+    QCOMPARE(label->size(), label->sizeHint());
+    const int longWidth = label->width();
+    setSizedCaption(label, QStringLiteral("Roll Your Dice 1 Time"));
+    QCOMPARE(label->pos(), QPoint(30, 40));
+    QVERIFY(label->width() < longWidth);
+    // No padding: the text's own width, give or take the rounding of its bounding box.
+    QVERIFY(qAbs(label->width() - label->fontMetrics().horizontalAdvance(label->text())) <= 1);
+}
+
+void TestFormParts::keepLeftOf_data()
+{
+    QTest::addColumn<int>("x");
+    QTest::addColumn<int>("width");
+    QTest::addColumn<int>("expectedX");
+
+    // The column runs from 8 to 461.
+    QTest::newRow("fits: stays") << 191 << 250 << 191;
+    QTest::newRow("ends exactly at the edge: stays") << 191 << 270 << 191;
+    QTest::newRow("overhangs: moves left just enough") << 191 << 300 << 161;
+    QTest::newRow("wider than the column: stops at its left edge") << 191 << 500 << 8;
+}
+
+void TestFormParts::keepLeftOf()
+{
+    QFETCH(int, x);
+    QFETCH(int, width);
+    QFETCH(int, expectedX);
+    QWidget form;
+    auto *child = new QWidget(&form);
+    child->setGeometry(x, 65, width, 13);
+    ::keepLeftOf(child, 461, 8);
+    QCOMPARE(child->pos(), QPoint(expectedX, 65));
+    QCOMPARE(child->width(), width);
+}
+
+void TestFormParts::centreOnScreen()
+{
+    QWidget window;
+    window.resize(300, 200);
+    window.move(0, 0);
+    ::centreOnScreen(&window);
+    const QRect available = window.screen()->availableGeometry();
+    QCOMPARE(window.pos(), QPoint(available.x() + (available.width() - 300) / 2,
+                                  available.y() + (available.height() - 200) / 2));
+}
+
+void TestFormParts::linkLabel_data()
+{
+    QTest::addColumn<Gesture>("gesture");
+    QTest::addColumn<int>("clicks");
+
+    QTest::newRow("left click") << Gesture([](LinkLabel &l) {
+        QTest::mouseClick(&l, Qt::LeftButton);
+    }) << 1;
+    QTest::newRow("right click") << Gesture([](LinkLabel &l) {
+        QTest::mouseClick(&l, Qt::RightButton);
+    }) << 0;
+    QTest::newRow("pressed inside, released outside") << Gesture([](LinkLabel &l) {
+        QTest::mousePress(&l, Qt::LeftButton, {}, QPoint(2, 2));
+        QTest::mouseRelease(&l, Qt::LeftButton, {}, QPoint(l.width() + 20, 2));
+    }) << 0;
+    QTest::newRow("released without a press")
+        << Gesture([](LinkLabel &l) { QTest::mouseRelease(&l, Qt::LeftButton, {}, QPoint(2, 2)); })
+        << 0;
+    QTest::newRow("Space") << Gesture([](LinkLabel &l) { QTest::keyClick(&l, Qt::Key_Space); })
+                           << 1;
+    QTest::newRow("Return") << Gesture([](LinkLabel &l) { QTest::keyClick(&l, Qt::Key_Return); })
+                            << 1;
+    QTest::newRow("Enter on the keypad")
+        << Gesture([](LinkLabel &l) { QTest::keyClick(&l, Qt::Key_Enter, Qt::KeypadModifier); })
+        << 1;
+    QTest::newRow("Ctrl+Return") << Gesture([](LinkLabel &l) {
+        QTest::keyClick(&l, Qt::Key_Return, Qt::ControlModifier);
+    }) << 0;
+    QTest::newRow("a letter") << Gesture([](LinkLabel &l) { QTest::keyClick(&l, Qt::Key_A); }) << 0;
+}
+
+void TestFormParts::linkLabel()
+{
+    QFETCH(Gesture, gesture);
+    QFETCH(int, clicks);
+    QWidget window;
+    auto *link = new LinkLabel(&window);
+    link->setText(QStringLiteral("Click here for more details"));
+    link->setGeometry(10, 10, 200, 20);
+    QCOMPARE(link->cursor().shape(), Qt::PointingHandCursor);
+    QVERIFY(link->focusPolicy() & Qt::TabFocus);
+    QSignalSpy spy(link, &LinkLabel::clicked);
+    QVERIFY(spy.isValid());
+    gesture(*link);
+    QCOMPARE(spy.count(), clicks);
+}
+
+QTEST_MAIN(TestFormParts)
+#include "tst_formparts.moc"

@@ -1,0 +1,302 @@
+// SPDX-License-Identifier: MIT
+#include "divination/frmabout.h"
+#include "fakeplatform.h"
+#include "platform/openwindows.h"
+#include "testenvironment.h"
+#include "weblinks/weblinks.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QFontInfo>
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
+#include <QScreen>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+
+namespace {
+
+using Action = std::function<void(frmAbout &)>;
+
+struct Rig
+{
+    OpenWindows openWindows;
+    RecordingBrowser browser;
+    WebLinks links{browser};
+    QWidget owner; // the main window's stand-in
+    QPointer<frmAbout> box;
+
+    frmAbout &make()
+    {
+        box = new frmAbout(openWindows, links, &owner);
+        return *box;
+    }
+    ~Rig() { delete box; }
+};
+
+template <class T = QWidget> T *part(QWidget *window, const char *name)
+{
+    return window->findChild<T *>(QLatin1String(name));
+}
+
+int pixels(int twips)
+{
+    return qRound(twips / 15.0);
+}
+
+Action clickOn(const char *name)
+{
+    return [name](frmAbout &box) { QTest::mouseClick(part(&box, name), Qt::LeftButton); };
+}
+
+Action key(Qt::Key code)
+{
+    return [code](frmAbout &box) { QTest::keyClick(&box, code); };
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Action)
+
+class TestFrmAbout : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void window();
+    void geometry_data();
+    void geometry();
+    void texts();
+    void closes_data();
+    void closes();
+    void linksLeaveItOpen_data();
+    void linksLeaveItOpen();
+    void everyControlHasAnAccessibleName();
+
+private:
+    // Shows the box modally and runs whileOpen once it is up; returns when exec() does.
+    void runModal(frmAbout &box, const Action &whileOpen);
+
+    TestEnvironment m_environment;
+};
+
+void TestFrmAbout::runModal(frmAbout &box, const Action &whileOpen)
+{
+    QPointer<frmAbout> guarded(&box);
+    QTimer::singleShot(0, this, [guarded, whileOpen] {
+        if (guarded && QTest::qWaitForWindowExposed(guarded))
+            whileOpen(*guarded);
+    });
+    // Never hang the suite on a box that failed to close.
+    QTimer::singleShot(5000, this, [guarded] {
+        if (guarded && guarded->isVisible())
+            guarded->hide();
+    });
+    box.exec();
+}
+
+void TestFrmAbout::window()
+{
+    Rig rig;
+    frmAbout &box = rig.make();
+    QVERIFY(rig.openWindows.contains(&box));
+    QCOMPARE(box.windowTitle(), QStringLiteral("Cubomancer v1.15"));
+    QCOMPARE(box.size(), QSize(471, 178));
+    QCOMPARE(box.minimumSize(), box.maximumSize());
+    QCOMPARE(box.windowType(), Qt::Dialog); // owned by the main window: no taskbar entry
+    QCOMPARE(box.parentWidget(), &rig.owner);
+    QVERIFY(!(box.windowFlags() & Qt::WindowMinimizeButtonHint));
+    QVERIFY(!(box.windowFlags() & Qt::WindowMaximizeButtonHint));
+    QVERIFY(box.isModal());
+    QVERIFY(!box.windowIcon().isNull());
+    QVERIFY(box.autoFillBackground());
+    QCOMPARE(box.palette().color(QPalette::Window), QColor(Qt::white));
+
+    auto *ok = part<QPushButton>(&box, "cmdOK");
+    QVERIFY(ok->isDefault());
+    QCOMPARE(ok->text(), QStringLiteral("OK"));
+    QCOMPARE(part<QLabel>(&box, "Picture1")->pixmap().deviceIndependentSize(), QSizeF(32, 32));
+    QWidget *line = part(&box, "Line1");
+    QCOMPARE(line->palette().color(QPalette::Window), QColor(Qt::black));
+    QCOMPARE(line->height(), 2);
+    QVERIFY(line->x() <= 0 && line->x() + line->width() >= box.width());
+
+    // Centred on the screen, not on its owner.
+    box.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&box));
+    const QPoint middle = box.screen()->availableGeometry().center();
+    QVERIFY(qAbs(box.frameGeometry().center().x() - middle.x()) <= 1);
+    QVERIFY(qAbs(box.frameGeometry().center().y() - middle.y()) <= 1);
+    box.close();
+}
+
+void TestFrmAbout::geometry_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QRect>("twips"); // a width of 0: sized to its text
+
+    QTest::newRow("icon") << "Picture1" << QRect(120, 150, 480, 480);
+    QTest::newRow("title, sized to its text") << "Label2" << QRect(810, 150, 0, 0);
+    QTest::newRow("description") << "Label1" << QRect(810, 390, 6135, 585);
+    QTest::newRow("offer") << "Label3" << QRect(120, 1410, 6795, 435);
+    QTest::newRow("details link, sized to its text") << "lblCoBrand" << QRect(4620, 1845, 0, 0);
+    QTest::newRow("OK") << "cmdOK" << QRect(5655, 2280, 1260, 345);
+}
+
+void TestFrmAbout::geometry()
+{
+    QFETCH(QString, name);
+    QFETCH(QRect, twips);
+    Rig rig;
+    frmAbout &box = rig.make();
+    QWidget *control = box.findChild<QWidget *>(name);
+    QVERIFY(control);
+    QCOMPARE(control->pos(), QPoint(pixels(twips.x()), pixels(twips.y())));
+    if (twips.width() > 0) {
+        QCOMPARE(control->size(), QSize(pixels(twips.width()), pixels(twips.height())));
+    } else {
+        auto *label = qobject_cast<QLabel *>(control);
+        QVERIFY(label);
+        QCOMPARE(label->size(), label->sizeHint());
+    }
+}
+
+void TestFrmAbout::texts()
+{
+    Rig rig;
+    frmAbout &box = rig.make();
+    QCOMPARE(part<QLabel>(&box, "Label2")->text(), QStringLiteral("Cubomancer v1.15"));
+    QCOMPARE(part<QLabel>(&box, "Label1")->text(),
+             QStringLiteral("Cubomancer is a simple divining tool that helps you find solutions "
+                            "to your day-today problems."));
+    QCOMPARE(part<QLabel>(&box, "Label3")->text(),
+             QStringLiteral("Home Business Opportunity. Start your own Internet business and "
+                            "make money online. Get this software fully branded for your "
+                            "website."));
+    QCOMPARE(part<QLabel>(&box, "lblCoBrand")->text(),
+             QStringLiteral("Click here for more details"));
+
+    // The address the home-page link opens, in full with its scheme.
+    auto *home = part<QLabel>(&box, "lblHomePage");
+    QCOMPARE(home->text(), QStringLiteral("Click here to visit ") + WebLinks::homePageAddress());
+    QVERIFY(home->text().contains(QLatin1String("Click here to visit http://")));
+    QCOMPARE(home->size(), home->sizeHint());
+    QCOMPARE(home->y(), pixels(975));
+    // Sized to its text, yet kept inside the text column whatever the host's length.
+    const QWidget *column = part(&box, "Label3");
+    QVERIFY(home->x() >= column->x());
+    QVERIFY(home->geometry().right() <= column->geometry().right());
+    QVERIFY(home->x() <= pixels(2865));
+
+    const auto labels = box.findChildren<QLabel *>();
+    for (const QLabel *label : labels) {
+        QCOMPARE(label->palette().color(QPalette::WindowText), QColor(64, 64, 0));
+        QVERIFY(!label->autoFillBackground());
+        if (label->objectName() == QLatin1String("Picture1"))
+            continue;
+        const QString family = QFontInfo(label->font()).family();
+        QVERIFY2(family == QLatin1String("Verdana") || family == QLatin1String("DejaVu Sans"),
+                 qPrintable(family));
+        QCOMPARE(label->font().pointSizeF(),
+                 label->objectName() == QLatin1String("Label2") ? 9.75 : 8.25);
+    }
+    for (const char *link : {"lblHomePage", "lblCoBrand"}) {
+        QVERIFY(part(&box, link)->font().underline());
+        QCOMPARE(part(&box, link)->cursor().shape(), Qt::PointingHandCursor);
+    }
+}
+
+void TestFrmAbout::closes_data()
+{
+    QTest::addColumn<Action>("action");
+    QTest::newRow("OK clicked") << clickOn("cmdOK");
+    QTest::newRow("Enter") << key(Qt::Key_Return);
+    QTest::newRow("Enter on the keypad") << key(Qt::Key_Enter);
+    QTest::newRow("Escape") << key(Qt::Key_Escape);
+    QTest::newRow("close box") << Action([](frmAbout &box) { box.close(); });
+}
+
+void TestFrmAbout::closes()
+{
+    QFETCH(Action, action);
+    Rig rig;
+    frmAbout &box = rig.make();
+    bool wasModal = false;
+    runModal(box, [&](frmAbout &open) {
+        wasModal = QApplication::activeModalWidget() == &open;
+        action(open);
+    });
+    QVERIFY(wasModal);
+    QVERIFY(rig.box);
+    QVERIFY(!rig.box->isVisible());
+    QCOMPARE(rig.openWindows.count(), 0); // unloaded
+    QTRY_VERIFY(rig.box.isNull());
+    QCOMPARE(rig.browser.opened, QStringList());
+}
+
+void TestFrmAbout::linksLeaveItOpen_data()
+{
+    QTest::addColumn<QString>("link");
+    QTest::addColumn<bool>("byKeyboard");
+    QTest::addColumn<QString>("address");
+
+    QTest::newRow("home page, clicked") << "lblHomePage" << false << WebLinks::homePageAddress();
+    QTest::newRow("details, clicked: the fully-branded page, not co-branding")
+        << "lblCoBrand" << false << WebLinks::fullBrandPageAddress();
+    QTest::newRow("home page, Tab and Space")
+        << "lblHomePage" << true << WebLinks::homePageAddress();
+    QTest::newRow("details, Tab and Space")
+        << "lblCoBrand" << true << WebLinks::fullBrandPageAddress();
+}
+
+void TestFrmAbout::linksLeaveItOpen()
+{
+    QFETCH(QString, link);
+    QFETCH(bool, byKeyboard);
+    QFETCH(QString, address);
+    Rig rig;
+    frmAbout &box = rig.make();
+    bool openAfterLink = false;
+    QStringList opened;
+    runModal(box, [&](frmAbout &open) {
+        QWidget *target = open.findChild<QWidget *>(link);
+        if (byKeyboard) {
+            QApplication::setActiveWindow(&open);
+            // OK has the focus first; Tab walks on to the links.
+            for (int i = 0; i < 3 && QApplication::focusWidget() != target; ++i)
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QTest::keyClick(target, Qt::Key_Space);
+        } else {
+            QTest::mouseClick(target, Qt::LeftButton);
+        }
+        opened = rig.browser.opened;
+        openAfterLink = open.isVisible() && rig.openWindows.contains(&open);
+        QTest::mouseClick(open.findChild<QPushButton *>(QStringLiteral("cmdOK")), Qt::LeftButton);
+    });
+    QCOMPARE(opened, QStringList{address});
+    QVERIFY(openAfterLink);
+    QCOMPARE(rig.browser.opened, QStringList{address});
+    QCOMPARE(rig.openWindows.count(), 0);
+}
+
+void TestFrmAbout::everyControlHasAnAccessibleName()
+{
+    Rig rig;
+    frmAbout &box = rig.make();
+    box.show();
+    const auto controls = box.findChildren<QWidget *>();
+    QCOMPARE(controls.size(), 8);
+    for (QWidget *control : controls) {
+        QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(control);
+        QVERIFY(accessible);
+        QVERIFY2(!accessible->text(QAccessible::Name).trimmed().isEmpty(),
+                 qPrintable(control->objectName()));
+    }
+    box.close();
+}
+
+QTEST_MAIN(TestFrmAbout)
+#include "tst_frmabout.moc"
