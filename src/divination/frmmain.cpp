@@ -79,8 +79,9 @@ void frmMain::applyLook()
 {
     setWindowTitle(::windowTitle());
     setWindowIcon(programIcon());
-    ui->menubar->setFont(QApplication::font(ui->menubar));
     adoptFormFonts(this);
+    // Menus keep the desktop's font, as they would on any other window.
+    ui->menubar->setFont(QApplication::font(ui->menubar));
 
     // The client area is fixed; the window takes whatever height the menu bar needs on top.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
