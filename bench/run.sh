@@ -1,0 +1,64 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# Builds the benchmarks and prints one table of figures, each measured in this run against a
+# baseline started alongside it.
+#   bench/run.sh [--quick] [--build-dir DIR]
+# --quick runs a few iterations of everything as a smoke test and judges no budget.
+# The default build folder is build-bench, configured as Release when it does not exist yet.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+quick=0
+dir=build-bench
+while [ $# -gt 0 ]; do
+    case "$1" in
+    --quick) quick=1 ;;
+    --build-dir) dir=$2; shift ;;
+    *) echo "usage: $0 [--quick] [--build-dir DIR]" >&2; exit 2 ;;
+    esac
+    shift
+done
+
+if [ ! -f "$dir/CMakeCache.txt" ]; then
+    cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release
+fi
+cmake --build "$dir" --target benchmarks
+bench=$dir/bench
+
+if [ $quick -eq 1 ]; then
+    driver_options=(--runs 3 --warmup 1 --idle-ms 1000 --quick)
+    growth_options=(--cycles 300 --openings 60 --warm 20 --quick)
+    referral_options=(--quick)
+else
+    driver_options=(--runs 40 --warmup 3 --idle-ms 10000)
+    growth_options=(--cycles 100000 --openings 10000 --warm 1000)
+    referral_options=()
+fi
+driver=("$bench/cubomancer_bench_driver" --program "$bench/cubomancer_bench_startup"
+        --baseline "$bench/cubomancer_bench_baseline" "${driver_options[@]}")
+
+rows=$(mktemp)
+trap 'rm -f "$rows"' EXIT
+failed=0
+run() {
+    echo "== $*" >&2
+    "$@" >>"$rows" || { echo "FAILED: $*" >&2; failed=1; }
+}
+
+run "${driver[@]}" --platform offscreen
+if command -v xvfb-run >/dev/null; then
+    strace_option=()
+    command -v strace >/dev/null && strace_option=(--strace)
+    run xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" \
+        "${driver[@]}" --platform xcb "${strace_option[@]}"
+else
+    echo "| Start-up and idle under Xvfb | not measured: xvfb-run is missing | - | - |" >>"$rows"
+fi
+run env QT_QPA_PLATFORM=offscreen "$bench/cubomancer_bench_growth" "${growth_options[@]}"
+run "$bench/cubomancer_bench_referral" "${referral_options[@]}"
+
+echo
+echo "| Measure | Figure | Budget | Verdict |"
+echo "|---|---|---|---|"
+cat "$rows"
+exit $failed

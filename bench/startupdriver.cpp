@@ -1,0 +1,327 @@
+// SPDX-License-Identifier: MIT
+// Starts the program and the baseline as whole processes, alternately, and compares them:
+// time from process start to the first paint of the main window, peak resident set, and what
+// each does while it sits untouched.
+//   cubomancer_bench_driver --program <path> --baseline <path> --platform offscreen|xcb
+//                           [--runs N] [--warmup N] [--idle-ms N] [--strace] [--quick]
+// The program gets a home of its own: a settings store whose reminder date is today (so no
+// question is due) and an empty runtime folder (so the instance lock is free).
+
+#include "childprocess.h"
+#include "processfigures.h"
+#include "testenvironment.h"
+
+#include "platform/lockfileinstanceguard.h"
+#include "platform/qsettingsstore.h"
+#include "platform/systemclock.h"
+#include "weblinks/updatereminder.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QTextStream>
+#include <QThread>
+
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <optional>
+#include <vector>
+
+namespace {
+
+using ProcessFigures::printRow;
+using ProcessFigures::verdict;
+
+constexpr int runTimeoutMs = 60000;
+
+QTextStream &err()
+{
+    static QTextStream stream(stderr);
+    return stream;
+}
+
+double median(std::vector<double> values)
+{
+    if (values.empty())
+        return 0;
+    std::sort(values.begin(), values.end());
+    const size_t middle = values.size() / 2;
+    return values.size() % 2 == 1 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
+}
+
+// "key=value key=value" as the probe prints it.
+QString field(const QByteArray &line, const QByteArray &key)
+{
+    for (const QByteArray &word : line.split(' ')) {
+        if (word.startsWith(key + '='))
+            return QString::fromLatin1(word.mid(key.size() + 1));
+    }
+    return {};
+}
+
+struct Subject
+{
+    QString name;
+    QString path;
+    QString stderrPath;
+};
+
+struct PaintRun
+{
+    double firstPaintMs = 0;
+    double peakRssKib = 0;
+    QString window;
+};
+
+std::optional<PaintRun> paintRun(const Subject &subject)
+{
+    ChildProcess child;
+    if (!child.start(subject.path, {}, subject.stderrPath, false))
+        return std::nullopt;
+    const std::optional<QByteArray> line = child.readLine(runTimeoutMs);
+    const bool ended = child.finish(runTimeoutMs);
+    if (!line || !ended || field(*line, "first_paint_ns").isEmpty())
+        return std::nullopt;
+    PaintRun run;
+    run.firstPaintMs =
+        double(field(*line, "first_paint_ns").toLongLong() - child.startedNs()) / 1e6;
+    run.peakRssKib = field(*line, "peak_rss_kib").toDouble();
+    run.window = field(*line, "window");
+    return run;
+}
+
+struct IdleRun
+{
+    std::int64_t timerEvents = 0;
+    std::int64_t armedTimers = 0;
+    ProcessFigures::Wakeups wakeups;
+    std::optional<std::int64_t> systemCalls;
+};
+
+// The "calls" column of the total line of strace -c.
+std::optional<std::int64_t> straceTotal(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    const QList<QByteArray> lines = file.readAll().split('\n');
+    for (const QByteArray &line : lines) {
+        const QList<QByteArray> words = line.simplified().split(' ');
+        if (words.size() >= 4 && words.last() == "total")
+            return words.at(3).toLongLong();
+    }
+    return std::nullopt;
+}
+
+std::optional<std::int64_t> countSystemCalls(int pid, int windowMs, const QString &outputPath)
+{
+    QFile::remove(outputPath);
+    ChildProcess strace;
+    if (!strace.start(QStringLiteral("strace"),
+                      {QStringLiteral("-c"), QStringLiteral("-f"), QStringLiteral("-q"),
+                       QStringLiteral("-o"), outputPath, QStringLiteral("-p"),
+                       QString::number(pid)},
+                      outputPath + QStringLiteral(".log"), false))
+        return std::nullopt;
+    // Attaching takes a moment; the window starts once strace has seized every thread.
+    QThread::msleep(300);
+    QThread::msleep(windowMs);
+    ::kill(strace.pid(), SIGINT);
+    strace.finish(10000);
+    return straceTotal(outputPath);
+}
+
+std::optional<IdleRun> idleRun(const Subject &subject, int settleMs, int windowMs, bool withStrace)
+{
+    ChildProcess child;
+    if (!child.start(subject.path, {QStringLiteral("--idle")}, subject.stderrPath, true))
+        return std::nullopt;
+    std::optional<QByteArray> line = child.readLine(runTimeoutMs);
+    if (line)
+        line = child.readLine(runTimeoutMs);
+    if (!line || *line != "ready")
+        return std::nullopt;
+
+    QThread::msleep(settleMs);
+    const std::int64_t windowStart = ProcessFigures::monotonicNs();
+    const std::optional<ProcessFigures::Wakeups> before = ProcessFigures::wakeups(child.pid());
+    QThread::msleep(windowMs);
+    const std::optional<ProcessFigures::Wakeups> after = ProcessFigures::wakeups(child.pid());
+    if (!before || !after)
+        return std::nullopt;
+
+    IdleRun run;
+    run.wakeups.scheduled = after->scheduled - before->scheduled;
+    run.wakeups.contextSwitches = after->contextSwitches - before->contextSwitches;
+    run.wakeups.threads = after->threads;
+    if (withStrace)
+        run.systemCalls =
+            countSystemCalls(child.pid(), windowMs, subject.stderrPath + QStringLiteral(".strace"));
+
+    child.writeLine("end " + QByteArray::number(qlonglong(windowStart)));
+    line = child.readLine(runTimeoutMs);
+    if (!child.finish(runTimeoutMs) || !line)
+        return std::nullopt;
+    run.timerEvents = field(*line, "timer_events").toLongLong();
+    run.armedTimers = field(*line, "armed_timers").toLongLong();
+    return run;
+}
+
+void showStderr(const Subject &subject)
+{
+    QFile file(subject.stderrPath);
+    if (file.open(QIODevice::ReadOnly))
+        err() << subject.name << " said:\n" << file.readAll() << '\n';
+    err().flush();
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication application(argc, argv);
+    QCommandLineParser options;
+    options.addHelpOption();
+    options.addOption(
+        {QStringLiteral("program"), QStringLiteral("Program under test."), QStringLiteral("path")});
+    options.addOption(
+        {QStringLiteral("baseline"), QStringLiteral("Baseline program."), QStringLiteral("path")});
+    options.addOption({QStringLiteral("platform"), QStringLiteral("Qt platform plugin."),
+                       QStringLiteral("name"), QStringLiteral("offscreen")});
+    options.addOption({QStringLiteral("runs"), QStringLiteral("Measured pairs of starts."),
+                       QStringLiteral("n"), QStringLiteral("40")});
+    options.addOption({QStringLiteral("warmup"), QStringLiteral("Unmeasured pairs first."),
+                       QStringLiteral("n"), QStringLiteral("3")});
+    options.addOption({QStringLiteral("idle-ms"), QStringLiteral("Length of the idle window."),
+                       QStringLiteral("ms"), QStringLiteral("10000")});
+    options.addOption({QStringLiteral("strace"), QStringLiteral("Count idle system calls.")});
+    options.addOption({QStringLiteral("quick"), QStringLiteral("Smoke run: judge no budget.")});
+    options.process(application);
+
+    const QString platform = options.value(QStringLiteral("platform"));
+    const int runs = std::max(1, options.value(QStringLiteral("runs")).toInt());
+    const int warmup = std::max(0, options.value(QStringLiteral("warmup")).toInt());
+    const int idleMs = std::max(100, options.value(QStringLiteral("idle-ms")).toInt());
+    const bool quick = options.isSet(QStringLiteral("quick"));
+    const auto judged = [quick](bool withinBudget) {
+        return quick ? QStringLiteral("not judged (quick)") : verdict(withinBudget);
+    };
+
+    const TestEnvironment home;
+    qputenv("QT_QPA_PLATFORM", platform.toLatin1());
+    const Subject program{QStringLiteral("program"), options.value(QStringLiteral("program")),
+                          home.path() + QStringLiteral("/program.err")};
+    const Subject baseline{QStringLiteral("baseline"), options.value(QStringLiteral("baseline")),
+                           home.path() + QStringLiteral("/baseline.err")};
+    if (!QFileInfo(program.path).isExecutable() || !QFileInfo(baseline.path).isExecutable()) {
+        err() << "cubomancer_bench_driver: --program and --baseline must name executables\n";
+        return 2;
+    }
+
+    // The store and the lock the program will use, under the name it will use.
+    const QString name = QFileInfo(program.path).completeBaseName();
+    QSettingsStore store(name);
+    if (!store.write(UpdateReminder::section(), UpdateReminder::key(),
+                     UpdateReminder::formatStoredDate(SystemClock().today()))) {
+        err() << "cubomancer_bench_driver: cannot prepare the settings store\n";
+        return 1;
+    }
+    const QString lockPath = LockFileInstanceGuard::defaultLockFilePath(name);
+
+    std::vector<double> ratios;
+    std::vector<double> programMs, baselineMs, programRss, baselineRss;
+    QString programWindow, baselineWindow;
+    for (int pair = 0; pair < warmup + runs; ++pair) {
+        // Alternate who goes first, so neither always finds the caches warmed by the other.
+        const bool programFirst = pair % 2 == 0;
+        std::optional<PaintRun> first = paintRun(programFirst ? program : baseline);
+        QFile::remove(lockPath);
+        std::optional<PaintRun> second = paintRun(programFirst ? baseline : program);
+        QFile::remove(lockPath);
+        std::optional<PaintRun> &ofProgram = programFirst ? first : second;
+        std::optional<PaintRun> &ofBaseline = programFirst ? second : first;
+        if (!ofProgram || !ofBaseline) {
+            err() << "cubomancer_bench_driver: no first paint from the "
+                  << (ofProgram ? "baseline" : "program") << " under " << platform << '\n';
+            showStderr(ofProgram ? baseline : program);
+            return 1;
+        }
+        programWindow = ofProgram->window;
+        baselineWindow = ofBaseline->window;
+        if (pair < warmup)
+            continue;
+        ratios.push_back(ofProgram->firstPaintMs / ofBaseline->firstPaintMs);
+        programMs.push_back(ofProgram->firstPaintMs);
+        baselineMs.push_back(ofBaseline->firstPaintMs);
+        programRss.push_back(ofProgram->peakRssKib);
+        baselineRss.push_back(ofBaseline->peakRssKib);
+    }
+    if (programWindow != baselineWindow)
+        err() << "note: window sizes differ under " << platform << ": program " << programWindow
+              << ", baseline " << baselineWindow << '\n';
+
+    const double paintRatio = median(ratios);
+    printRow(QStringLiteral("First paint, %1: program / baseline, median of %2 paired ratios")
+                 .arg(platform)
+                 .arg(runs),
+             QStringLiteral("%1 (medians %2 ms / %3 ms)")
+                 .arg(paintRatio, 0, 'f', 3)
+                 .arg(median(programMs), 0, 'f', 1)
+                 .arg(median(baselineMs), 0, 'f', 1),
+             QStringLiteral("<= 1.15"), judged(paintRatio <= 1.15));
+    const double rssRatio = median(programRss) / median(baselineRss);
+    printRow(QStringLiteral("Peak resident set, %1: program / baseline").arg(platform),
+             QStringLiteral("%1 (medians %2 KiB / %3 KiB)")
+                 .arg(rssRatio, 0, 'f', 3)
+                 .arg(median(programRss), 0, 'f', 0)
+                 .arg(median(baselineRss), 0, 'f', 0),
+             QStringLiteral("<= 1.10"), judged(rssRatio <= 1.10));
+
+    const bool withStrace = options.isSet(QStringLiteral("strace"));
+    const std::optional<IdleRun> programIdle = idleRun(program, 1000, idleMs, withStrace);
+    QFile::remove(lockPath);
+    const std::optional<IdleRun> baselineIdle = idleRun(baseline, 1000, idleMs, withStrace);
+    if (!programIdle || !baselineIdle) {
+        err() << "cubomancer_bench_driver: the idle run of the "
+              << (programIdle ? "baseline" : "program") << " failed under " << platform << '\n';
+        showStderr(programIdle ? baseline : program);
+        return 1;
+    }
+    const QString seconds = QString::number(idleMs / 1000.0, 'g', 3);
+    printRow(QStringLiteral("Idle %1 s, %2: timer events reaching the program (baseline)")
+                 .arg(seconds, platform),
+             QStringLiteral("%1 (%2)").arg(programIdle->timerEvents).arg(baselineIdle->timerEvents),
+             QStringLiteral("0"), judged(programIdle->timerEvents == 0));
+    printRow(
+        QStringLiteral("Idle %1 s, %2: timers armed at the end (baseline)").arg(seconds, platform),
+        QStringLiteral("%1 (%2)").arg(programIdle->armedTimers).arg(baselineIdle->armedTimers),
+        QStringLiteral("0"), judged(programIdle->armedTimers == 0));
+    printRow(QStringLiteral("Idle %1 s, %2: thread wake-ups, program vs baseline")
+                 .arg(seconds, platform),
+             QStringLiteral("%1 vs %2 (context switches %3 vs %4; threads %5 vs %6)")
+                 .arg(programIdle->wakeups.scheduled)
+                 .arg(baselineIdle->wakeups.scheduled)
+                 .arg(programIdle->wakeups.contextSwitches)
+                 .arg(baselineIdle->wakeups.contextSwitches)
+                 .arg(programIdle->wakeups.threads)
+                 .arg(baselineIdle->wakeups.threads),
+             QStringLiteral("<= baseline"),
+             judged(programIdle->wakeups.scheduled <= baselineIdle->wakeups.scheduled));
+    if (withStrace) {
+        const bool counted = programIdle->systemCalls && baselineIdle->systemCalls;
+        printRow(QStringLiteral("Idle %1 s, %2: system calls (strace -c -f), program vs baseline")
+                     .arg(seconds, platform),
+                 counted ? QStringLiteral("%1 vs %2")
+                               .arg(*programIdle->systemCalls)
+                               .arg(*baselineIdle->systemCalls)
+                         : QStringLiteral("not measured (strace could not attach)"),
+                 QStringLiteral("<= baseline"),
+                 counted ? judged(*programIdle->systemCalls <= *baselineIdle->systemCalls)
+                         : QStringLiteral("not judged"));
+    }
+    return 0;
+}
