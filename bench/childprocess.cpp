@@ -66,10 +66,22 @@ bool ChildProcess::start(const QString &program, const QStringList &arguments,
     posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, errPath.constData(),
                                      O_WRONLY | O_CREAT | O_APPEND, 0600);
 
+    // A driver started in the background by a shell ignores SIGINT; the child must not.
+    posix_spawnattr_t attributes;
+    posix_spawnattr_init(&attributes);
+    sigset_t defaults;
+    sigemptyset(&defaults);
+    sigaddset(&defaults, SIGINT);
+    sigaddset(&defaults, SIGQUIT);
+    sigaddset(&defaults, SIGTERM);
+    posix_spawnattr_setsigdefault(&attributes, &defaults);
+    posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGDEF);
+
     m_startedNs = ProcessFigures::monotonicNs();
     pid_t pid = -1;
     const int failed =
-        posix_spawn(&pid, programBytes.constData(), &actions, nullptr, argv.data(), environ);
+        posix_spawnp(&pid, programBytes.constData(), &actions, &attributes, argv.data(), environ);
+    posix_spawnattr_destroy(&attributes);
     posix_spawn_file_actions_destroy(&actions);
     ::close(out[1]);
     if (withStdin)

@@ -9,8 +9,9 @@
 #include <optional>
 
 // A benchmark subject started straight from an argument list (no shell, no Qt process
-// machinery in between), with its stdout read line by line and, on request, a pipe to its
-// stdin. Its stderr goes to a file, to be shown when something goes wrong.
+// machinery in between; a name without a slash is looked up in PATH), with its stdout read line
+// by line and, on request, a pipe to its stdin. Its stderr goes to a file, to be shown when
+// something goes wrong.
 class ChildProcess
 {
 public:

@@ -102,37 +102,44 @@ struct IdleRun
     std::optional<std::int64_t> systemCalls;
 };
 
-// The "calls" column of the total line of strace -c.
-std::optional<std::int64_t> straceTotal(const QString &path)
+// The "calls" column of the total line of strace -c. strace writes no table at all when the
+// process made no system call while it was attached, so an attach reported in its log and an
+// empty summary mean zero.
+std::optional<std::int64_t> straceTotal(const QString &summaryPath, const QString &logPath)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    QFile log(logPath);
+    if (!log.open(QIODevice::ReadOnly) || !log.readAll().contains("attached"))
         return std::nullopt;
-    const QList<QByteArray> lines = file.readAll().split('\n');
+    QFile summary(summaryPath);
+    if (!summary.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    const QList<QByteArray> lines = summary.readAll().split('\n');
     for (const QByteArray &line : lines) {
         const QList<QByteArray> words = line.simplified().split(' ');
         if (words.size() >= 4 && words.last() == "total")
             return words.at(3).toLongLong();
     }
-    return std::nullopt;
+    return 0;
 }
 
 std::optional<std::int64_t> countSystemCalls(int pid, int windowMs, const QString &outputPath)
 {
+    const QString logPath = outputPath + QStringLiteral(".log");
     QFile::remove(outputPath);
+    QFile::remove(logPath);
     ChildProcess strace;
     if (!strace.start(QStringLiteral("strace"),
-                      {QStringLiteral("-c"), QStringLiteral("-f"), QStringLiteral("-q"),
-                       QStringLiteral("-o"), outputPath, QStringLiteral("-p"),
-                       QString::number(pid)},
-                      outputPath + QStringLiteral(".log"), false))
+                      {QStringLiteral("-c"), QStringLiteral("-f"), QStringLiteral("-o"), outputPath,
+                       QStringLiteral("-p"), QString::number(pid)},
+                      logPath, false))
         return std::nullopt;
     // Attaching takes a moment; the window starts once strace has seized every thread.
     QThread::msleep(300);
     QThread::msleep(windowMs);
+    // strace detaches and writes its summary on SIGINT.
     ::kill(strace.pid(), SIGINT);
     strace.finish(10000);
-    return straceTotal(outputPath);
+    return straceTotal(outputPath, logPath);
 }
 
 std::optional<IdleRun> idleRun(const Subject &subject, int settleMs, int windowMs, bool withStrace)
