@@ -4,6 +4,7 @@
 #include "app/frmstartup.h"
 #include "divination/cobrand.h"
 #include "divination/frmmain.h"
+#include "farewell/frmfarewell.h"
 
 ProgramLifetime::ProgramLifetime(const Platform &platform)
     : m_platform(platform), m_links(platform.browser),
@@ -29,6 +30,11 @@ frmStartup *ProgramLifetime::startupWindow() const
 frmMain *ProgramLifetime::mainWindow() const
 {
     return m_main;
+}
+
+frmFarewell *ProgramLifetime::farewellScreen() const
+{
+    return m_farewell;
 }
 
 void ProgramLifetime::start()
@@ -69,12 +75,9 @@ std::optional<qint16> ProgramLifetime::randomizeCoBrand()
 
 void ProgramLifetime::showFarewellScreen()
 {
-    if (isOpen(m_farewell))
-        return;
-    if (m_farewellFactory)
-        m_farewell = m_farewellFactory();
-    else
-        m_shutdown.EndProgram();
+    // Loading the farewell screen shows it, topmost.
+    if (!isOpen(m_farewell))
+        m_farewell = new frmFarewell(m_openWindows, m_platform, m_links, m_shutdown);
 }
 
 void ProgramLifetime::hideStartupWindow()

@@ -22,17 +22,13 @@
 #include <QPointer>
 #include <QWidget>
 
-#include <functional>
-
+class frmFarewell;
 class frmMain;
 class frmStartup;
 
 class ProgramLifetime final : public MainWindowClosePath, public MainWindowStarter
 {
 public:
-    // Creates the farewell screen (loading it shows it) and returns it.
-    using FarewellFactory = std::function<QWidget *()>;
-
     explicit ProgramLifetime(const Platform &platform);
     ~ProgramLifetime() override;
 
@@ -45,16 +41,13 @@ public:
     // start-up window's unload.
     void endSession();
 
-    // Until a farewell screen is supplied, closing the main window ends the program.
-    void setFarewellFactory(FarewellFactory factory) { m_farewellFactory = std::move(factory); }
-
     const Platform &platform() const { return m_platform; }
     OpenWindows &openWindows() { return m_openWindows; }
     Shutdown &shutdown() { return m_shutdown; }
     WebLinks &links() { return m_links; }
     frmStartup *startupWindow() const;
     frmMain *mainWindow() const;
-    QWidget *farewellScreen() const { return m_farewell; }
+    frmFarewell *farewellScreen() const;
 
     void showFarewellScreen() override;
     void hideStartupWindow() override;
@@ -70,8 +63,7 @@ private:
     WebLinks m_links;
     UpdateReminder m_reminder;
     Shutdown m_shutdown;
-    FarewellFactory m_farewellFactory;
     QPointer<frmStartup> m_startup;
     QPointer<frmMain> m_main;
-    QPointer<QWidget> m_farewell;
+    QPointer<frmFarewell> m_farewell;
 };

@@ -3,11 +3,14 @@
 #include "app/programlifetime.h"
 #include "divination/frmmain.h"
 #include "fakeplatform.h"
+#include "farewell/frmfarewell.h"
 #include "platform/programwindow.h"
 #include "testenvironment.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QPointer>
+#include <QPushButton>
 #include <QTest>
 #include <QWidget>
 
@@ -21,23 +24,6 @@ QList<QWidget *> visibleWindows()
     }
     return visible;
 }
-
-// Stands in for the farewell screen: its unload ends the program, as the real one's does.
-class FarewellStandIn final : public ProgramWindow<QWidget>
-{
-public:
-    FarewellStandIn(OpenWindows &windows, Shutdown &shutdown)
-        : ProgramWindow<QWidget>(windows), m_shutdown(shutdown)
-    {
-        show();
-    }
-
-protected:
-    void Form_Unload() override { m_shutdown.EndProgram(); }
-
-private:
-    Shutdown &m_shutdown;
-};
 
 struct Run
 {
@@ -60,8 +46,8 @@ private Q_SLOTS:
     void dueQuestionComesBeforeAnyWindow();
     void failingReminderStillLeadsToTheMainWindow();
     void secondCopyShowsNoWindow();
-    void closingTheMainWindowWithoutFarewellEndsTheProgram();
-    void closingTheMainWindowBringsUpOneFarewellScreen();
+    void closingTheMainWindowBringsUpTheFarewellScreen_data();
+    void closingTheMainWindowBringsUpTheFarewellScreen();
     void endOfSessionEndsTheProgram();
 
 private:
@@ -158,44 +144,49 @@ void TestProgramLifetime::secondCopyShowsNoWindow()
     QCOMPARE(run.lifetime.openWindows().count(), 0);
 }
 
-void TestProgramLifetime::closingTheMainWindowWithoutFarewellEndsTheProgram()
+void TestProgramLifetime::closingTheMainWindowBringsUpTheFarewellScreen_data()
 {
+    QTest::addColumn<bool>("byExitItem");
+    QTest::addColumn<bool>("byExitButton");
+    QTest::newRow("close box, then Exit button") << false << true;
+    QTest::newRow("close box, then close box") << false << false;
+    QTest::newRow("File > Exit, then Exit button") << true << true;
+    QTest::newRow("File > Exit, then close box") << true << false;
+}
+
+void TestProgramLifetime::closingTheMainWindowBringsUpTheFarewellScreen()
+{
+    QFETCH(bool, byExitItem);
+    QFETCH(bool, byExitButton);
     Run run;
     run.lifetime.start();
     QPointer<frmMain> main = run.lifetime.mainWindow();
     QVERIFY(main);
 
-    main->close();
+    if (byExitItem)
+        main->findChild<QAction *>(QStringLiteral("mnuExit"))->trigger();
+    else
+        main->close();
 
-    QCOMPARE(run.fake.processEnd.statuses, QList<int>{0});
-    QCOMPARE(run.lifetime.openWindows().count(), 0);
-}
-
-void TestProgramLifetime::closingTheMainWindowBringsUpOneFarewellScreen()
-{
-    Run run;
-    int made = 0;
-    run.lifetime.setFarewellFactory([&run, &made]() -> QWidget * {
-        ++made;
-        return new FarewellStandIn(run.lifetime.openWindows(), run.lifetime.shutdown());
-    });
-    run.lifetime.start();
-    frmMain *main = run.lifetime.mainWindow();
-
-    main->close();
-
-    // Closing the main window brings the farewell screen, not the end.
-    QCOMPARE(made, 1);
+    // Closing the main window brings up the farewell screen, topmost, not the end.
     QVERIFY(run.fake.processEnd.statuses.isEmpty());
-    QWidget *farewell = run.lifetime.farewellScreen();
+    QPointer<frmFarewell> farewell = run.lifetime.farewellScreen();
     QVERIFY(farewell);
-    QCOMPARE(visibleWindows(), QList<QWidget *>{farewell});
+    QCOMPARE(run.fake.topmost.placed, QList<QWidget *>{farewell.data()});
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(!main);
+    QCOMPARE(visibleWindows(), QList<QWidget *>{farewell.data()});
     QVERIFY(run.lifetime.startupWindow()->isHidden());
+    QCOMPARE(run.lifetime.openWindows().count(), 2);
+    // Asking again makes no second screen.
     run.lifetime.showFarewellScreen();
-    QCOMPARE(made, 1);
+    QCOMPARE(run.fake.topmost.placed.size(), 1);
 
-    // Leaving the farewell screen by its close box ends the program, start-up window included.
-    farewell->close();
+    // Leaving the farewell screen ends the program once, the hidden start-up window included.
+    if (byExitButton)
+        farewell->findChild<QPushButton *>(QStringLiteral("cmdClose"))->click();
+    else
+        farewell->close();
     QCOMPARE(run.fake.processEnd.statuses, QList<int>{0});
     QCOMPARE(run.lifetime.openWindows().count(), 0);
 }
