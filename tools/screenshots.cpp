@@ -3,12 +3,21 @@
 //   cubomancer_screenshots <output folder>
 // To add a window, add one entry to the shots table.
 
+#include "app/shutdown.h"
 #include "divination/frmabout.h"
 #include "divination/frmmain.h"
 #include "divination/mainwindowclosepath.h"
+#include "farewell/frmfarewell.h"
 #include "platform/browser.h"
+#include "platform/clock.h"
+#include "platform/instanceguard.h"
+#include "platform/messageboxes.h"
 #include "platform/openwindows.h"
+#include "platform/platform.h"
+#include "platform/processend.h"
 #include "platform/randomsource.h"
+#include "platform/settingsstore.h"
+#include "platform/topmostplacement.h"
 #include "weblinks/weblinks.h"
 
 #include <QApplication>
@@ -42,6 +51,48 @@ public:
     void hideStartupWindow() override {}
 };
 
+class NoMessages final : public MessageBoxes
+{
+public:
+    MessageAnswer show(const QString &, MessageIcon, MessageButtons, QWidget *) override
+    {
+        return MessageAnswer::Ok;
+    }
+};
+
+class NoSettings final : public SettingsStore
+{
+public:
+    std::optional<QString> read(const QString &, const QString &) override { return QString(); }
+    bool write(const QString &, const QString &, const QString &) override { return true; }
+};
+
+class SteadyClock final : public Clock
+{
+public:
+    QDate today() const override { return QDate(2026, 12, 7); }
+    std::uint64_t seed() const override { return 0; }
+};
+
+class NoOtherCopy final : public InstanceGuard
+{
+public:
+    bool anotherCopyRunning() override { return false; }
+};
+
+// Offscreen there is nothing to stay above.
+class PlainPlacement final : public TopmostPlacement
+{
+public:
+    void showTopmost(QWidget *window) override { window->show(); }
+};
+
+class NoProcessEnd final : public ProcessEnd
+{
+public:
+    void endProcess(int) override {}
+};
+
 // What a window needs to be built outside the running program.
 struct Stage
 {
@@ -50,6 +101,18 @@ struct Stage
     WebLinks links{browser};
     SteadyRandom random;
     NoClosePath closePath;
+    NoMessages messages;
+    NoSettings settings;
+    SteadyClock clock;
+    NoOtherCopy instance;
+    PlainPlacement topmost;
+    NoProcessEnd processEnd;
+    Shutdown shutdown{openWindows, processEnd};
+
+    Platform platform()
+    {
+        return Platform{browser, messages, settings, clock, random, instance, topmost, processEnd};
+    }
 };
 
 struct Shot
@@ -65,6 +128,10 @@ const Shot shots[] = {
      }},
     {"about.png",
      [](Stage &stage) -> QWidget * { return new frmAbout(stage.openWindows, stage.links); }},
+    {"farewell.png",
+     [](Stage &stage) -> QWidget * {
+         return new frmFarewell(stage.openWindows, stage.platform(), stage.links, stage.shutdown);
+     }},
 };
 
 bool render(QWidget *window, const QString &path)
