@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-// Times the refer-a-friend submission, from the five field texts to an address the browser
-// launcher accepts, with every field holding the same amount of mixed ASCII and non-ASCII
+// Times the refer-a-friend submission, from the five field texts through the browser launcher's
+// check of the address, with every field holding the same amount of mixed ASCII and non-ASCII
 // text, and checks that the time grows in proportion to the input.
 //   cubomancer_bench_referral [--quick]
 
