@@ -1,0 +1,388 @@
+# SPDX-License-Identifier: MIT
+# Shared helpers of the end-to-end tests: a private X server with a window manager, a private
+# home, and a stand-in xdg-open that logs each address it is given. Source it from a scenario.
+# Needs in the environment: CUBOMANCER (the executable), ARTEFACTS (a folder for screenshots)
+# and SITE_HOST (the main web site's host the program was built with).
+#
+# Every wait polls with a deadline (E2E_TIMEOUT seconds, 30 by default), so a slow, loaded
+# machine only makes the tests slower, never wrong.
+
+set -euo pipefail
+
+E2E_TIMEOUT=${E2E_TIMEOUT:-30}
+SCENARIO=$(basename "$0" .sh)${E2E_VARIANT:+-$E2E_VARIANT}
+
+# A missing tool is a set-up problem, not a failure of the program: CTest shows the test as
+# skipped (exit status 77) and names the tool.
+for tool in Xvfb openbox xdotool xwininfo xprop import compare convert xclip; do
+    if ! command -v "$tool" >/dev/null 2>&1; then
+        echo "SKIP ($SCENARIO): $tool is not installed" >&2
+        exit 77
+    fi
+done
+: "${CUBOMANCER:?CUBOMANCER must name the program}" "${ARTEFACTS:?}" "${SITE_HOST:?}"
+
+E2E_ROOT=$(mktemp -d "${TMPDIR:-/tmp}/cubomancer-e2e.XXXXXX")
+chmod 755 "$E2E_ROOT"
+export HOME=$E2E_ROOT/home
+export XDG_CONFIG_HOME=$HOME/.config
+export XDG_RUNTIME_DIR=$E2E_ROOT/runtime
+export XDG_DATA_HOME=$HOME/.local/share
+export XDG_CACHE_HOME=$HOME/.cache
+export XDG_STATE_HOME=$HOME/.local/state
+mkdir -p "$HOME" "$XDG_CONFIG_HOME" "$XDG_DATA_HOME" "$XDG_CACHE_HOME" "$XDG_STATE_HOME" \
+    "$E2E_ROOT/bin" "$E2E_ROOT/work"
+mkdir -m 700 -p "$XDG_RUNTIME_DIR"
+unset SESSION_MANAGER DBUS_SESSION_BUS_ADDRESS
+export QT_QPA_PLATFORM=xcb
+# Text typed into the program must arrive as typed, whatever the machine's locale.
+export LANG=C.UTF-8 LC_ALL=C.UTF-8
+OPENED_LOG=$E2E_ROOT/opened.log
+SETTINGS_FILE=$XDG_CONFIG_HOME/cubomancer/cubomancer.conf
+: >"$OPENED_LOG"
+chmod 666 "$OPENED_LOG"
+cat >"$E2E_ROOT/bin/xdg-open" <<SCRIPT
+#!/bin/sh
+for argument in "\$@"; do printf '%s\n' "\$argument" >> '$OPENED_LOG'; done
+SCRIPT
+chmod 755 "$E2E_ROOT/bin/xdg-open"
+export PATH=$E2E_ROOT/bin:$PATH
+mkdir -p "$ARTEFACTS"
+rm -f "$ARTEFACTS/$SCENARIO"-*.png
+
+# Command prefix for the program; empty unless the scenario drops root's rights.
+APP_WRAPPER=()
+E2E_PIDS=()
+E2E_CLEANUPS=()
+cleanup() {
+    local pid step
+    for step in "${E2E_CLEANUPS[@]}"; do eval "$step" || true; done
+    for pid in "${E2E_PIDS[@]}"; do kill -9 "$pid" 2>/dev/null || true; done
+    wait 2>/dev/null || true
+    chmod -R u+rwX "$E2E_ROOT" 2>/dev/null || true
+    rm -rf "$E2E_ROOT"
+}
+trap cleanup EXIT
+
+fail() {
+    echo "FAIL ($SCENARIO): $*" >&2
+    screenshot "failure" || true
+    if [ -s "$E2E_ROOT/app.out" ]; then
+        echo "--- program output:" >&2
+        tail -n 20 "$E2E_ROOT/app.out" >&2
+    fi
+    exit 1
+}
+
+pass() {
+    echo "PASS ($SCENARIO): $*"
+}
+
+expect_eq() {
+    [ "$1" = "$2" ] || fail "$3: expected '$2', got '$1'"
+}
+
+# Runs a command until it succeeds or the deadline passes.
+poll() {
+    local deadline=$((SECONDS + E2E_TIMEOUT))
+    until "$@"; do
+        [ $SECONDS -lt $deadline ] || return 1
+        sleep 0.1
+    done
+}
+
+# Starts Xvfb on a free display and openbox on it.
+start_display() {
+    local fd_file=$E2E_ROOT/display
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fd_file" >/dev/null 2>&1 &
+    E2E_PIDS+=($!)
+    poll test -s "$fd_file" || fail "Xvfb did not start"
+    export DISPLAY=:$(head -n1 "$fd_file")
+    openbox --sm-disable >"$E2E_ROOT/openbox.out" 2>&1 &
+    E2E_PIDS+=($!)
+    # The window manager is up once it has claimed the screen.
+    poll window_manager_running || fail "openbox did not start"
+}
+
+window_manager_running() {
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'
+}
+
+# From here on the program runs as the unprivileged user "nobody" when the tests run as root,
+# so that file permissions mean to it what they mean to an ordinary user.
+run_program_unprivileged() {
+    [ "$(id -u)" -eq 0 ] || return 0
+    command -v setpriv >/dev/null || { echo "SKIP ($SCENARIO): setpriv is missing" >&2; exit 77; }
+    chown -R 65534:65534 "$HOME" "$XDG_RUNTIME_DIR"
+    chmod 777 "$E2E_ROOT/work"
+    APP_WRAPPER=(setpriv --reuid=65534 --regid=65534 --clear-groups --)
+}
+
+# Starts the program in the background; its pid is in APP_PID. Each start has its own output.
+APP_STARTS=0
+start_app() {
+    APP_STARTS=$((APP_STARTS + 1))
+    "${APP_WRAPPER[@]}" "$CUBOMANCER" >"$E2E_ROOT/app.out.$APP_STARTS" 2>&1 &
+    APP_PID=$!
+    E2E_PIDS+=($APP_PID)
+    ln -sf "app.out.$APP_STARTS" "$E2E_ROOT/app.out"
+}
+
+# The visible windows of a process, one id a line.
+windows_of() {
+    xdotool search --onlyvisible --pid "$1" 2>/dev/null || true
+}
+
+visible_windows() {
+    windows_of "$1" | wc -l
+}
+
+# Visible windows of the process whose title is exactly the given one.
+titled_windows_of() {
+    local pid=$1 title=$2 id
+    for id in $(windows_of "$pid"); do
+        [ "$(xdotool getwindowname "$id" 2>/dev/null)" = "$title" ] && echo "$id"
+    done
+    return 0
+}
+
+window_title() {
+    xdotool getwindowname "$1"
+}
+
+# Prints the id of a visible window of the process with this title and a size matching the
+# pattern (WxH, globs allowed; "" for any), not among the ids in EXCLUDE.
+find_window() {
+    local pid=$1 title=$2 size=${3:-} id
+    for id in $(titled_windows_of "$pid" "$title"); do
+        [[ " ${EXCLUDE:-} " == *" $id "* ]] && continue
+        [ -z "$size" ] || [[ "$(window_size "$id")" == $size ]] || continue
+        echo "$id"
+        return 0
+    done
+    return 1
+}
+
+wait_for_window() {
+    local id deadline=$((SECONDS + E2E_TIMEOUT))
+    until id=$(find_window "$@"); do
+        [ $SECONDS -lt $deadline ] || return 1
+        kill -0 "$1" 2>/dev/null || return 1
+        sleep 0.1
+    done
+    echo "$id"
+}
+
+window_gone() {
+    ! xwininfo -id "$1" 2>/dev/null | grep -q 'IsViewable'
+}
+
+wait_window_gone() {
+    poll window_gone "$1"
+}
+
+window_size() {
+    xwininfo -id "$1" | awk '/Width:/ {w=$2} /Height:/ {h=$2} END {print w "x" h}'
+}
+
+window_position() {
+    xwininfo -id "$1" | awk '/Absolute upper-left X:/ {x=$4} /Absolute upper-left Y:/ {y=$4} END {print x "," y}'
+}
+
+window_states() {
+    xprop -id "$1" _NET_WM_STATE 2>/dev/null || true
+}
+
+active_window() {
+    xdotool getactivewindow 2>/dev/null || true
+}
+
+# Clicks at x, y inside the window (its own coordinates, menu bar included).
+click_at() {
+    move_mouse "$@"
+    xdotool click 1
+}
+
+# Moves the pointer to x, y of the window and waits until it is there.
+move_mouse() {
+    local x y
+    IFS=, read -r x y <<<"$(window_position "$1")"
+    xdotool mousemove --window "$1" "$2" "$3"
+    poll pointer_at $((x + $2)) $((y + $3)) || fail "the pointer did not move"
+}
+
+pointer_at() {
+    [ "$(xdotool getmouselocation --shell | sed -n 's/^[XY]=//p' | paste -sd,)" = "$1,$2" ]
+}
+
+activate() {
+    xdotool windowactivate --sync "$1" 2>/dev/null || xdotool windowfocus --sync "$1"
+    poll test "$(active_window)" = "$1" || fail "window $1 did not take the focus"
+}
+
+keys() {
+    local window=$1
+    shift
+    activate "$window"
+    xdotool key --clearmodifiers --delay 100 "$@"
+}
+
+type_text() {
+    xdotool type --clearmodifiers --delay 20 "$1"
+}
+
+# Puts the file's content on the clipboard, served by xclip until the test ends.
+set_clipboard() {
+    xclip -quiet -selection clipboard -i "$1" >/dev/null 2>&1 &
+    E2E_PIDS+=($!)
+    poll clipboard_holds "$(head -c 32 "$1")" || fail "the clipboard was not set"
+}
+
+clipboard_holds() {
+    [ "$(xclip -selection clipboard -o 2>/dev/null | head -c ${#1})" = "$1" ]
+}
+
+screenshot() {
+    [ -n "${DISPLAY:-}" ] || return 0
+    import -window root "$ARTEFACTS/$SCENARIO-$1.png" 2>/dev/null
+}
+
+# Saves the window's client area (or the rectangle x y w h of it) as a PNG and prints its path.
+grab() {
+    local window=$1 name=$2 file=$E2E_ROOT/work/$2.png
+    import -window "$window" "$E2E_ROOT/work/$name-full.png" 2>/dev/null || fail "cannot grab window"
+    if [ $# -ge 6 ]; then
+        convert "$E2E_ROOT/work/$name-full.png" -crop "$5x$6+$3+$4" +repage "$file"
+    else
+        mv "$E2E_ROOT/work/$name-full.png" "$file"
+    fi
+    echo "$file"
+}
+
+# Number of pixels in which two pictures differ.
+pixels_differing() {
+    compare -metric AE "$1" "$2" null: 2>&1 || true
+}
+
+same_picture() {
+    [ "$(pixels_differing "$1" "$2")" = "0" ]
+}
+
+# "r,g,b" of one pixel of a grabbed picture.
+pixel_of() {
+    convert "$1" -format "%[fx:int(255*p{$2,$3}.r)],%[fx:int(255*p{$2,$3}.g)],%[fx:int(255*p{$2,$3}.b)]" info:
+}
+
+# How many pixels of the picture have exactly the colour r,g,b.
+pixels_of_colour() {
+    convert "$1" -fill black +opaque "rgb($2)" -fill white -opaque "rgb($2)" -format '%[fx:int(mean*w*h+0.5)]' info:
+}
+
+# Height of the main window's menu bar: the rows above the first row of window background.
+menu_bar_height() {
+    local picture y
+    picture=$(grab "$1" menubar)
+    for y in $(seq 0 60); do
+        if [ "$(pixel_of "$picture" 2 "$y")" = "0,64,0" ]; then
+            echo "$y"
+            return 0
+        fi
+    done
+    fail "no window background below the menu bar"
+}
+
+# Waits up to the deadline for the process to end and prints its exit status.
+wait_for_exit() {
+    local pid=$1 status=0
+    poll process_ended "$pid" || return 1
+    wait "$pid" || status=$?
+    echo "$status"
+}
+
+process_ended() {
+    ! kill -0 "$1" 2>/dev/null || [ "$(ps -o stat= -p "$1" | cut -c1)" = "Z" ]
+}
+
+opened_addresses() {
+    cat "$OPENED_LOG"
+}
+
+opened_count() {
+    wc -l <"$OPENED_LOG"
+}
+
+wait_for_opened() {
+    poll test "$(opened_count)" -ge "$1"
+}
+
+stored_date() {
+    sed -n 's/^Duration=//p' "$SETTINGS_FILE" 2>/dev/null
+}
+
+store_date() {
+    mkdir -p "$(dirname "$SETTINGS_FILE")"
+    printf '[Settings]\nDuration=%s\n' "$1" >"$SETTINGS_FILE"
+}
+
+today() {
+    date +%F
+}
+
+days_ago() {
+    date -d "$1 days ago" +%F
+}
+
+home_page_address() {
+    echo "http://$SITE_HOST"
+}
+
+# Percent-decoding, byte for byte ("+" stays a plus sign, as the program never writes one for
+# a space).
+url_decode() {
+    local value=${1//\\/%5C}
+    printf '%b' "${value//%/\\x}"
+}
+
+# The decoded value of one query key of an address.
+query_value() {
+    local address=$1 key=$2 pair
+    local IFS='&'
+    for pair in ${address#*\?}; do
+        if [ "${pair%%=*}" = "$key" ]; then
+            url_decode "${pair#*=}"
+            return 0
+        fi
+    done
+    return 1
+}
+
+# Waits for the main window (479 pixels wide). Sets MAIN to its id and MENU_BAR to the height of
+# its menu bar, which sits above the 273 pixels of the window's own area.
+wait_for_main_window() {
+    MAIN=$(wait_for_window "$1" "Cubomancer v1.15" '479x*') || fail "no main window"
+    MENU_BAR=$(menu_bar_height "$MAIN")
+}
+
+# Clicks at x, y of the main window's own area, below the menu bar.
+click_main() {
+    click_at "$MAIN" "$1" "$((MENU_BAR + $2))"
+}
+
+no_message_box() {
+    [ -z "$(titled_windows_of "$1" Cubomancer)" ]
+}
+
+# The kind of icon a message box shows, told by its colours: the information icon is blue on
+# white, the stop icon red.
+message_icon() {
+    local picture tone
+    picture=$(grab "$1" icon 0 0 64 64)
+    tone=$(convert "$picture" -format '%[fx:int(1000*(mean.b-mean.r))]' info:)
+    if [ "$tone" -gt 15 ]; then
+        echo information
+    elif [ "$tone" -lt -15 ]; then
+        echo stop
+    else
+        echo "unknown ($tone)"
+    fi
+}
