@@ -50,8 +50,10 @@ export PATH=$E2E_ROOT/bin:$PATH
 mkdir -p "$ARTEFACTS"
 rm -f "$ARTEFACTS/$SCENARIO"-*.png
 
-# Command prefix for the program; empty unless the scenario drops root's rights.
+# Command prefix for the program; empty unless the scenario drops root's rights. APP_ENV holds
+# NAME=value settings for the program alone.
 APP_WRAPPER=()
+APP_ENV=()
 E2E_PIDS=()
 E2E_CLEANUPS=()
 cleanup() {
@@ -122,7 +124,7 @@ run_program_unprivileged() {
 APP_STARTS=0
 start_app() {
     APP_STARTS=$((APP_STARTS + 1))
-    "${APP_WRAPPER[@]}" "$CUBOMANCER" >"$E2E_ROOT/app.out.$APP_STARTS" 2>&1 &
+    env "${APP_ENV[@]}" "${APP_WRAPPER[@]}" "$CUBOMANCER" >"$E2E_ROOT/app.out.$APP_STARTS" 2>&1 &
     APP_PID=$!
     E2E_PIDS+=($APP_PID)
     ln -sf "app.out.$APP_STARTS" "$E2E_ROOT/app.out"
