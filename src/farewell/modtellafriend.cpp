@@ -7,19 +7,13 @@
 
 #include <QUrl>
 
+#include <utility>
+
 namespace {
 
 bool isMissing(const QString &value, const QString &prompt)
 {
     return value.isEmpty() || value == prompt;
-}
-
-// UTF-8 percent-encoding of everything but the unreserved characters and ":" "/" "@", which
-// may stand in a query and keep e-mail and web addresses readable. "+" is encoded too: form
-// decoders read a bare "+" as a space.
-QString queryValue(const QString &value)
-{
-    return QString::fromLatin1(QUrl::toPercentEncoding(value, QByteArrayLiteral(":/@")));
 }
 
 } // namespace
@@ -91,11 +85,23 @@ void modTellAFriend::SubmitReferral()
 
 QString modTellAFriend::buildReferralAddress() const
 {
-    return referralPageAddress() + QStringLiteral("?taf1=") + queryValue(ReferrerName) +
-           QStringLiteral("&taf2=") + queryValue(ReferrerEmail) + QStringLiteral("&taf3=") +
-           queryValue(ReferralMessage) + QStringLiteral("&taf4=") + queryValue(FriendName) +
-           QStringLiteral("&taf5=") + queryValue(FriendEmail) + QStringLiteral("&taf6=") +
-           queryValue(productPageAddress());
+    // Each value is percent-encoded as UTF-8, so no value can end the query, add or replace a
+    // key, or lose its line breaks. ":" "/" "@" may stand in a query and keep e-mail and web
+    // addresses readable. "+" is encoded too: form decoders read a bare "+" as a space.
+    const QByteArray keep = QByteArrayLiteral(":/@");
+    const QString productPage = productPageAddress();
+    const std::pair<const char *, const QString *> query[] = {
+        {"?taf1=", &ReferrerName}, {"&taf2=", &ReferrerEmail}, {"&taf3=", &ReferralMessage},
+        {"&taf4=", &FriendName},   {"&taf5=", &FriendEmail},   {"&taf6=", &productPage},
+    };
+    // One buffer for the whole address: joining the pieces with + copies the growing address
+    // once per piece.
+    QByteArray address = referralPageAddress().toLatin1();
+    for (const auto &[key, value] : query) {
+        address += key;
+        address += QUrl::toPercentEncoding(*value, keep);
+    }
+    return QString::fromLatin1(address);
 }
 
 void modTellAFriend::refuse(const QString &message)

@@ -79,6 +79,11 @@ void TestSystemBrowser::isOpenable_data()
     QTest::newRow("javascript scheme") << "javascript:alert(1)" << false;
     QTest::newRow("no host") << "http:///path" << false;
     QTest::newRow("empty") << "" << false;
+    const QString host = QStringLiteral("http://h.example/");
+    QTest::newRow("longest one argument")
+        << host + QString(128 * 1024 - 1 - host.size(), QLatin1Char('a')) << true;
+    QTest::newRow("too long for one argument")
+        << host + QString(128 * 1024 - host.size(), QLatin1Char('a')) << false;
 }
 
 void TestSystemBrowser::isOpenable()
