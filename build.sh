@@ -45,6 +45,8 @@ test)
     install_missing
     configure_and_build build -DCUBOMANCER_WERROR=ON
     (cd build && ctest --output-on-failure --timeout 600)
+    # The benchmarks as a smoke test: they must build and run; no budget is judged here.
+    bench/run.sh --quick --build-dir build
     configure_and_build build-sanitize -DCUBOMANCER_WERROR=ON -DCUBOMANCER_SANITIZE=ON
     (cd build-sanitize && ASAN_OPTIONS=halt_on_error=1:detect_leaks=1 \
         UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
