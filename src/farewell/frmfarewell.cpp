@@ -15,10 +15,13 @@
 #include <QFocusEvent>
 #include <QFontMetricsF>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QPalette>
 #include <QScreen>
 #include <QTextDocument>
+
+#include <limits>
 
 namespace {
 
@@ -70,6 +73,10 @@ frmFarewell::frmFarewell(OpenWindows &openWindows, const Platform &platform, Web
       m_shutdown(shutdown), m_tellAFriend(links, platform.messages, this)
 {
     m_ui->setupUi(this);
+    // A field takes whatever the user pastes; Qt's default limit would cut it short silently.
+    for (QLineEdit *field :
+         {m_ui->txtName, m_ui->txtEmail, m_ui->txtFriendName, m_ui->txtFriendEmail})
+        field->setMaxLength(std::numeric_limits<int>::max());
     setWindowTitle(::windowTitle());
     setWindowIcon(programIcon());
     setFixedSize(size());

@@ -122,6 +122,8 @@ private Q_SLOTS:
     void spaceInField_data();
     void spaceInField();
     void tabOrder();
+    void fieldsKeepLongText_data();
+    void fieldsKeepLongText();
     void checkBoxOpensHomePageOncePerTick_data();
     void checkBoxOpensHomePageOncePerTick();
     void softwareLibraryLink();
@@ -134,6 +136,25 @@ private Q_SLOTS:
 private:
     TestEnvironment m_environment;
 };
+
+void TestFarewell::fieldsKeepLongText_data()
+{
+    QTest::addColumn<QString>("field");
+    for (const char *name : {"txtName", "txtEmail", "txtFriendName", "txtFriendEmail"})
+        QTest::newRow(name) << QString::fromLatin1(name);
+}
+
+void TestFarewell::fieldsKeepLongText()
+{
+    QFETCH(QString, field);
+    Screen screen;
+    auto *edit = screen.farewell->findChild<QLineEdit *>(field);
+    QVERIFY(edit);
+    const QString pasted(40000, QLatin1Char('x'));
+    edit->clear();
+    edit->insert(pasted);
+    QCOMPARE(edit->text().size(), pasted.size());
+}
 
 void TestFarewell::windowFrame()
 {
