@@ -2,15 +2,17 @@
 # SPDX-License-Identifier: MIT
 # Builds Cubomancer on Debian or Ubuntu, installing whatever is missing first.
 #   ./build.sh run    build and start the program
-#   ./build.sh test   build with warnings as errors and run every test, then run the unit tests
-#                     again in a build with AddressSanitizer and UndefinedBehaviorSanitizer
+#   ./build.sh test   build with warnings as errors and run every test (unit, end-to-end under
+#                     Xvfb, packaging) and the benchmarks briefly; run the unit tests again under
+#                     AddressSanitizer and UndefinedBehaviorSanitizer; fuzz each libFuzzer target
+#                     for a minute; run the unit tests once more under valgrind
 set -euo pipefail
 cd "$(dirname "$0")"
 
 packages=(
     cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools fonts-dejavu-core
     # tests: a real X session, its tools, the packaging validators, fuzzing and profiling
-    xvfb xauth xdotool x11-utils imagemagick openbox desktop-file-utils appstream
+    xvfb xauth xdotool x11-utils xclip imagemagick openbox desktop-file-utils appstream
     clang libclang-rt-14-dev valgrind strace dpkg-dev file groff-base man-db
 )
 
@@ -51,6 +53,8 @@ test)
     (cd build-sanitize && ASAN_OPTIONS=halt_on_error=1:detect_leaks=1 \
         UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
         ctest --output-on-failure --timeout 600 -L unit)
+    fuzz/run.sh 60
+    tests/valgrind/run.sh
     ;;
 package)
     install_missing
