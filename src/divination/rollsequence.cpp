@@ -12,8 +12,7 @@ const char *const singular = " Time";
 const char *const plural = " Times";
 } // namespace
 
-RollSequence::RollSequence(RandomSource &random)
-    : m_random(random)
+RollSequence::RollSequence(RandomSource &random) : m_random(random)
 {
     m_view.dieCaption = QStringLiteral("R");
     m_view.rollButtonCaption = QStringLiteral("&Roll Dice");
@@ -23,8 +22,8 @@ RollSequence::RollSequence(RandomSource &random)
 
 void RollSequence::setCountCaption(const char *suffix)
 {
-    m_view.countCaption = QStringLiteral("Roll Your Dice ") + QString::number(m_rollCount)
-                          + QLatin1String(suffix);
+    m_view.countCaption =
+        QStringLiteral("Roll Your Dice ") + QString::number(m_rollCount) + QLatin1String(suffix);
 }
 
 void RollSequence::load()

@@ -11,14 +11,12 @@
 // loads it into the collection of open windows; unloading it - by its close box, by close(), or
 // by the shutdown sweep - runs Form_Unload exactly once, hides the window, leaves the collection
 // and deletes the window later. The unload is never cancelled.
-template <class QtWindow>
-class ProgramWindow : public QtWindow, public LoadedWindow
+template <class QtWindow> class ProgramWindow : public QtWindow, public LoadedWindow
 {
 public:
     template <class... Args>
     explicit ProgramWindow(OpenWindows &openWindows, Args &&...args)
-        : QtWindow(std::forward<Args>(args)...)
-        , m_openWindows(openWindows)
+        : QtWindow(std::forward<Args>(args)...), m_openWindows(openWindows)
     {
         m_openWindows.add(this);
     }

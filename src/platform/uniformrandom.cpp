@@ -3,7 +3,8 @@
 
 void UniformRandom::reseed(std::uint64_t seed)
 {
-    std::seed_seq sequence{static_cast<std::uint32_t>(seed), static_cast<std::uint32_t>(seed >> 32)};
+    std::seed_seq sequence{static_cast<std::uint32_t>(seed),
+                           static_cast<std::uint32_t>(seed >> 32)};
     m_engine.seed(sequence);
 }
 

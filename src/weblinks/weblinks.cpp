@@ -4,10 +4,7 @@
 #include "platform/browser.h"
 #include "siteconfig.h"
 
-WebLinks::WebLinks(Browser &browser)
-    : m_browser(browser)
-{
-}
+WebLinks::WebLinks(Browser &browser) : m_browser(browser) {}
 
 QString WebLinks::siteAddress(const QString &path)
 {

@@ -32,7 +32,8 @@ void TestWebLinks::catalogue_data()
         << Operation(&WebLinks::OpenDownloadPage)
         << "http://www.omenhall.example/cubomancer/download-cubomancer.html";
     QTest::newRow("software library, no trailing slash")
-        << Operation(&WebLinks::OpenSoftwareLibrary) << "http://www.omenhall.example/augurysoftwares";
+        << Operation(&WebLinks::OpenSoftwareLibrary)
+        << "http://www.omenhall.example/augurysoftwares";
     QTest::newRow("donate page on the help site")
         << Operation(&WebLinks::OpenDonatePage) << "http://help.omenhall.example/donate.html";
     QTest::newRow("fully branded page on the help site")
