@@ -3,6 +3,7 @@
 #include "app/mainwindowstarter.h"
 #include "app/shutdown.h"
 #include "fakeplatform.h"
+#include "lockholder.h"
 #include "platform/lockfileinstanceguard.h"
 #include "testenvironment.h"
 #include "weblinks/updatereminder.h"
@@ -13,13 +14,10 @@
 #include <QProcess>
 #include <QTest>
 
-#include <cstdio>
-#include <cstring>
 #include <memory>
 #include <stdexcept>
 
 namespace {
-const char holdLockArgument[] = "--hold-lock";
 const QString alreadyRunning = QStringLiteral("Application is already running");
 
 // Where a step should fail.
@@ -176,25 +174,6 @@ struct Rig
     QPointer<frmStartup> window;
 };
 
-int holdLock(const char *path)
-{
-    LockFileInstanceGuard guard(QString::fromLocal8Bit(path));
-    std::puts(guard.anotherCopyRunning() ? "refused" : "locked");
-    std::fflush(stdout);
-    while (std::getchar() != EOF) {
-    }
-    return 0;
-}
-
-std::unique_ptr<QProcess> startHolder(const QString &path)
-{
-    auto child = std::make_unique<QProcess>();
-    child->start(QCoreApplication::applicationFilePath(),
-                 {QString::fromLatin1(holdLockArgument), path});
-    if (!child->waitForReadyRead(10000) || child->readLine().trimmed() != "locked")
-        return nullptr;
-    return child;
-}
 } // namespace
 
 Q_DECLARE_METATYPE(Fault)
@@ -364,7 +343,7 @@ void TestFrmStartup::unloadingTheStartupWindowEndsTheProgram()
 void TestFrmStartup::lockHeldByAnotherProcessRefusesTheStart()
 {
     const QString path = m_environment.runtimePath() + QStringLiteral("/held.lock");
-    const std::unique_ptr<QProcess> holder = startHolder(path);
+    const std::unique_ptr<QProcess> holder = startLockHolder(path);
     QVERIFY(holder);
     LockFileInstanceGuard guard(path);
     Rig rig(&guard);
@@ -383,7 +362,7 @@ void TestFrmStartup::lockHeldByAnotherProcessRefusesTheStart()
 void TestFrmStartup::lockOfAKilledProcessDoesNotBlockTheStart()
 {
     const QString path = m_environment.runtimePath() + QStringLiteral("/stale.lock");
-    const std::unique_ptr<QProcess> holder = startHolder(path);
+    const std::unique_ptr<QProcess> holder = startLockHolder(path);
     QVERIFY(holder);
     holder->kill();
     QVERIFY(holder->waitForFinished(10000));
@@ -399,10 +378,9 @@ void TestFrmStartup::lockOfAKilledProcessDoesNotBlockTheStart()
 
 int main(int argc, char *argv[])
 {
-    if (argc == 3 && std::strcmp(argv[1], holdLockArgument) == 0) {
-        QCoreApplication application(argc, argv);
-        return holdLock(argv[2]);
-    }
+    int status = 0;
+    if (runLockHolderIfAsked(argc, argv, status))
+        return status;
     QApplication application(argc, argv);
     TestFrmStartup test;
     return QTest::qExec(&test, argc, argv);

@@ -2,42 +2,18 @@
 #include "platform/lockfileinstanceguard.h"
 #include "testenvironment.h"
 
+#include "lockholder.h"
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+
 #include <QTest>
 
-#include <cstdio>
-#include <cstring>
 #include <memory>
 
 namespace {
-const char holdLockArgument[] = "--hold-lock";
 
-// Child mode: take the lock, say so, and keep it until killed or until stdin closes.
-int holdLock(const char *path)
-{
-    LockFileInstanceGuard guard(QString::fromLocal8Bit(path));
-    std::puts(guard.anotherCopyRunning() ? "refused" : "locked");
-    std::fflush(stdout);
-    while (std::getchar() != EOF) {
-    }
-    return 0;
-}
-
-// A second copy of this executable holding the lock at path.
-std::unique_ptr<QProcess> startHolder(const QString &path)
-{
-    auto child = std::make_unique<QProcess>();
-    child->start(QCoreApplication::applicationFilePath(),
-                 {QString::fromLatin1(holdLockArgument), path});
-    if (!child->waitForReadyRead(10000))
-        return nullptr;
-    if (child->readLine().trimmed() != "locked")
-        return nullptr;
-    return child;
-}
 } // namespace
 
 class TestLockFileInstanceGuard : public QObject
@@ -79,7 +55,7 @@ void TestLockFileInstanceGuard::firstCopyTakesTheLockAndKeepsIt()
 void TestLockFileInstanceGuard::lockHeldInAnotherProcessRefuses()
 {
     const QString path = lockPath(QStringLiteral("held"));
-    const std::unique_ptr<QProcess> holder = startHolder(path);
+    const std::unique_ptr<QProcess> holder = startLockHolder(path);
     QVERIFY(holder);
 
     QVERIFY(LockFileInstanceGuard(path).anotherCopyRunning());
@@ -94,7 +70,7 @@ void TestLockFileInstanceGuard::lockHeldInAnotherProcessRefuses()
 void TestLockFileInstanceGuard::lockOfAKilledProcessIsTakenOver()
 {
     const QString path = lockPath(QStringLiteral("stale"));
-    const std::unique_ptr<QProcess> holder = startHolder(path);
+    const std::unique_ptr<QProcess> holder = startLockHolder(path);
     QVERIFY(holder);
     holder->kill();
     QVERIFY(holder->waitForFinished(10000));
@@ -160,12 +136,9 @@ void TestLockFileInstanceGuard::missingRuntimeFolderStillGivesAUsableLock()
 
 int main(int argc, char *argv[])
 {
-    if (argc == 3 && std::strcmp(argv[1], holdLockArgument) == 0) {
-        // The lock records the application's name, which tells a live owner from a reused
-        // process id.
-        QCoreApplication application(argc, argv);
-        return holdLock(argv[2]);
-    }
+    int status = 0;
+    if (runLockHolderIfAsked(argc, argv, status))
+        return status;
     QCoreApplication application(argc, argv);
     TestLockFileInstanceGuard test;
     return QTest::qExec(&test, argc, argv);

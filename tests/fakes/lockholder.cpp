@@ -1,0 +1,38 @@
+// SPDX-License-Identifier: MIT
+#include "lockholder.h"
+
+#include "platform/lockfileinstanceguard.h"
+
+#include <QCoreApplication>
+
+#include <cstdio>
+#include <cstring>
+
+namespace {
+const char holdLockArgument[] = "--hold-lock";
+}
+
+bool runLockHolderIfAsked(int argc, char *argv[], int &status)
+{
+    if (argc != 3 || std::strcmp(argv[1], holdLockArgument) != 0)
+        return false;
+    // The lock records the application's name, which tells a live owner from a reused process id.
+    QCoreApplication application(argc, argv);
+    LockFileInstanceGuard guard(QString::fromLocal8Bit(argv[2]));
+    std::puts(guard.anotherCopyRunning() ? "refused" : "locked");
+    std::fflush(stdout);
+    while (std::getchar() != EOF) {
+    }
+    status = 0;
+    return true;
+}
+
+std::unique_ptr<QProcess> startLockHolder(const QString &path)
+{
+    auto child = std::make_unique<QProcess>();
+    child->start(QCoreApplication::applicationFilePath(),
+                 {QString::fromLatin1(holdLockArgument), path});
+    if (!child->waitForReadyRead(10000) || child->readLine().trimmed() != "locked")
+        return nullptr;
+    return child;
+}

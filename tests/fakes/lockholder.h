@@ -1,0 +1,17 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QProcess>
+#include <QString>
+
+#include <memory>
+
+// Another process holding the program's instance lock: the test executable started again in
+// lock-holder mode. Call runLockHolderIfAsked first thing in main().
+
+// In lock-holder mode (arguments: --hold-lock PATH) takes the lock, says so on stdout and keeps
+// it until killed or until stdin closes, then returns the exit status through status.
+bool runLockHolderIfAsked(int argc, char *argv[], int &status);
+
+// A second copy of this executable holding the lock at path; null when it could not take it.
+std::unique_ptr<QProcess> startLockHolder(const QString &path);
