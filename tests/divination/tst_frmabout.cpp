@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "divination/frmabout.h"
 #include "fakeplatform.h"
+#include "formgeometry.h"
 #include "platform/openwindows.h"
 #include "testenvironment.h"
 #include "weblinks/weblinks.h"
@@ -40,11 +41,6 @@ struct Rig
 template <class T = QWidget> T *part(QWidget *window, const char *name)
 {
     return window->findChild<T *>(QLatin1String(name));
-}
-
-int pixels(int twips)
-{
-    return qRound(twips / 15.0);
 }
 
 Action clickOn(const char *name)
@@ -154,14 +150,7 @@ void TestFrmAbout::geometry()
     frmAbout &box = rig.make();
     QWidget *control = box.findChild<QWidget *>(name);
     QVERIFY(control);
-    QCOMPARE(control->pos(), QPoint(pixels(twips.x()), pixels(twips.y())));
-    if (twips.width() > 0) {
-        QCOMPARE(control->size(), QSize(pixels(twips.width()), pixels(twips.height())));
-    } else {
-        auto *label = qobject_cast<QLabel *>(control);
-        QVERIFY(label);
-        QCOMPARE(label->size(), label->sizeHint());
-    }
+    verifyTwipsGeometry(control, twips);
 }
 
 void TestFrmAbout::texts()

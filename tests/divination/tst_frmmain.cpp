@@ -5,6 +5,7 @@
 #include "divination/mainwindowclosepath.h"
 #include "divination/readingtable.h"
 #include "fakeplatform.h"
+#include "formgeometry.h"
 #include "platform/openwindows.h"
 #include "testenvironment.h"
 #include "weblinks/weblinks.h"
@@ -78,11 +79,6 @@ QString frontPromotion(frmMain &window)
 {
     QWidget *strip = part(&window, "fraFullBrand");
     return topmostAt(strip, strip->rect().center());
-}
-
-int pixels(int twips)
-{
-    return qRound(twips / 15.0);
 }
 
 bool showActive(QWidget &window)
@@ -235,14 +231,7 @@ void TestFrmMain::geometry()
     QWidget *control = window.findChild<QWidget *>(name);
     QVERIFY(control);
     QCOMPARE(control->parentWidget()->objectName(), container);
-    QCOMPARE(control->pos(), QPoint(pixels(twips.x()), pixels(twips.y())));
-    if (twips.width() > 0) {
-        QCOMPARE(control->size(), QSize(pixels(twips.width()), pixels(twips.height())));
-    } else {
-        auto *label = qobject_cast<QLabel *>(control);
-        QVERIFY(label);
-        QCOMPARE(label->size(), label->sizeHint());
-    }
+    verifyTwipsGeometry(control, twips);
 }
 
 void TestFrmMain::stackingAfterLoad_data()
