@@ -4,18 +4,14 @@
 # with no maintainer scripts and with the library dependencies that dpkg-shlibdeps computed.
 # usage: check_debian_package.sh CPACK BUILD_DIR EXPECTED_FILES VERSION BINDIR
 set -euo pipefail
+source "${0%/*}/packaging-lib.sh"
 cpack=$1
 build_dir=$2
 expected_files=$3
 version=$4
 bindir=$5
 
-for program in dpkg-deb dpkg-shlibdeps file; do
-    if ! command -v "$program" >/dev/null; then
-        echo "skipped: $program is not installed (Debian packages dpkg-dev and file)"
-        exit 77
-    fi
-done
+require_programs "Debian packages dpkg-dev and file" dpkg-deb dpkg-shlibdeps file
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT

@@ -3,12 +3,10 @@
 # The menu entry passes desktop-file-validate without an error or a warning.
 # usage: check_desktop_file.sh DESKTOP_FILE
 set -euo pipefail
+source "${0%/*}/packaging-lib.sh"
 desktop_file=$1
 
-if ! command -v desktop-file-validate >/dev/null; then
-    echo "skipped: desktop-file-validate is not installed (Debian package desktop-file-utils)"
-    exit 77
-fi
+require_programs "Debian package desktop-file-utils" desktop-file-validate
 
 status=0
 report=$(desktop-file-validate "$desktop_file" 2>&1) || status=$?

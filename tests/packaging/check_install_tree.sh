@@ -5,6 +5,7 @@
 # metainfo naming the executable and the icon that really are installed.
 # usage: check_install_tree.sh CMAKE BUILD_DIR EXPECTED_FILES APP_ID BINDIR DATADIR
 set -euo pipefail
+source "${0%/*}/packaging-lib.sh"
 cmake=$1
 build_dir=$2
 expected_files=$3
@@ -12,9 +13,7 @@ app_id=$4
 bindir=$5
 datadir=$6
 
-root=$(mktemp -d)
-trap 'rm -rf "$root"' EXIT
-DESTDIR=$root "$cmake" --install "$build_dir" --prefix /usr >/dev/null
+install_into_temporary_root "$cmake" "$build_dir"
 prefix=$root/usr
 failures=0
 fail() {

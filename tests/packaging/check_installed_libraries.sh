@@ -3,18 +3,14 @@
 # Every shared library that the installed executable needs is found on this system.
 # usage: check_installed_libraries.sh CMAKE BUILD_DIR BINDIR
 set -euo pipefail
+source "${0%/*}/packaging-lib.sh"
 cmake=$1
 build_dir=$2
 bindir=$3
 
-if ! command -v ldd >/dev/null; then
-    echo "skipped: ldd is not installed"
-    exit 77
-fi
+require_programs "" ldd
 
-root=$(mktemp -d)
-trap 'rm -rf "$root"' EXIT
-DESTDIR=$root "$cmake" --install "$build_dir" --prefix /usr >/dev/null
+install_into_temporary_root "$cmake" "$build_dir"
 
 executable=$root/usr/$bindir/cubomancer
 libraries=$(ldd "$executable")

@@ -4,12 +4,10 @@
 # and whatis their one-line entry.
 # usage: check_man_page.sh MAN_PAGE
 set -euo pipefail
+source "${0%/*}/packaging-lib.sh"
 man_page=$1
 
-if ! command -v groff >/dev/null; then
-    echo "skipped: groff is not installed (Debian package groff-base)"
-    exit 77
-fi
+require_programs "Debian package groff-base" groff
 
 warnings=$(groff -man -Tutf8 -ww -z "$man_page" 2>&1)
 if [ -n "$warnings" ]; then

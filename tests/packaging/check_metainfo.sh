@@ -4,18 +4,14 @@
 # validator also finds the desktop entry that the metainfo names as its launchable.
 # usage: check_metainfo.sh CMAKE BUILD_DIR APP_ID
 set -euo pipefail
+source "${0%/*}/packaging-lib.sh"
 cmake=$1
 build_dir=$2
 app_id=$3
 
-if ! command -v appstreamcli >/dev/null; then
-    echo "skipped: appstreamcli is not installed (Debian package appstream)"
-    exit 77
-fi
+require_programs "Debian package appstream" appstreamcli
 
-root=$(mktemp -d)
-trap 'rm -rf "$root"' EXIT
-DESTDIR=$root "$cmake" --install "$build_dir" --prefix /usr >/dev/null
+install_into_temporary_root "$cmake" "$build_dir"
 
 metainfo=$root/usr/share/metainfo/$app_id.metainfo.xml
 appstreamcli validate --no-net "$metainfo"
