@@ -383,6 +383,17 @@ query_value() {
 
 # Waits for the main window (479 pixels wide). Sets MAIN to its id and MENU_BAR to the height of
 # its menu bar, which sits above the 273 pixels of the window's own area.
+# Starts another copy beside the running one (pid FIRST): it must be refused with a box that
+# Enter dismisses, end, and leave FIRST running.
+expect_second_copy_refused() {
+    local first=$1 box
+    start_app
+    box=$(wait_for_window "$APP_PID" Cubomancer) || fail "a second copy was not refused"
+    keys "$box" Return
+    wait_for_exit "$APP_PID" >/dev/null || fail "the refused copy did not end"
+    kill -0 "$first" || fail "the running copy ended"
+}
+
 wait_for_main_window() {
     MAIN=$(wait_for_window "$1" "Cubomancer v1.15" '479x*') || fail "no main window"
     MENU_BAR=$(menu_bar_height "$MAIN")

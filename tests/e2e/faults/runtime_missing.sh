@@ -13,9 +13,5 @@ wait_for_main_window "$first"
 no_message_box "$first" || fail "a message box came up"
 screenshot main
 
-start_app
-box=$(wait_for_window "$APP_PID" Cubomancer) || fail "the second copy was not refused"
-keys "$box" Return
-wait_for_exit "$APP_PID" >/dev/null || fail "the refused copy did not end"
-kill -0 "$first" || fail "the first copy ended"
+expect_second_copy_refused "$first"
 pass "started without a runtime folder; the second copy was refused"

@@ -20,9 +20,5 @@ screenshot fresh
 no_message_box "$fresh" || fail "the fresh start showed a message"
 expect_eq "$(visible_windows "$fresh")" 1 "visible windows of the fresh start"
 
-start_app
-box=$(wait_for_window "$APP_PID" Cubomancer) || fail "a copy beside the fresh start was not refused"
-keys "$box" Return
-wait_for_exit "$APP_PID" >/dev/null || fail "the refused copy did not end"
-kill -0 "$fresh" || fail "the fresh start ended"
+expect_second_copy_refused "$fresh"
 pass "fresh start after SIGKILL ($lock_files lock file left behind), and the guard holds again"
