@@ -64,11 +64,10 @@ frmMain::frmMain(OpenWindows &openWindows, RandomSource &random, WebLinks &links
     connect(ui->mnuDonate, &QAction::triggered, this, &frmMain::mnuDonate_Click);
     connect(ui->mnuMakeMoney, &QAction::triggered, this, &frmMain::mnuMakeMoney_Click);
 
-    // As laid out: the result panel over the roll panel, the co-brand offer over the other,
-    // lblDesc holding the first reading. The load brings the roll panel to the front.
+    // As laid out, the result panel lies over the roll panel and the co-brand offer over the
+    // other; the load shows the roll engine's first state and brings the roll panel to the front.
     ui->Frame1->setEnabled(false);
     ui->lblFullBrand->setEnabled(false);
-    showRollState();
     Form_Load();
     ui->cmdRoll->setFocus(Qt::OtherFocusReason);
 }
