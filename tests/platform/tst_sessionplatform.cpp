@@ -64,6 +64,9 @@ void TestSessionPlatform::choice()
 // The choice goes onto the command line, where Qt takes it, and every argument given stays.
 void TestSessionPlatform::commandLineGainsTheChoice()
 {
+#if !defined(Q_OS_UNIX) || defined(Q_OS_DARWIN) || defined(Q_OS_ANDROID)
+    QSKIP("the platform is chosen on X11 and Wayland systems only");
+#endif
     const QByteArray savedPlatform = qgetenv("QT_QPA_PLATFORM");
     const QByteArray savedDisplay = qgetenv("DISPLAY");
     qunsetenv("QT_QPA_PLATFORM");

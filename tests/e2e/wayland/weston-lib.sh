@@ -30,8 +30,8 @@ start_weston() {
     WESTON_SOCKET=cubomancer-e2e-$$
     # No panel: its launcher must not catch a stray click.
     printf '[shell]\npanel-position=none\n' >"$E2E_ROOT/weston.ini"
-    weston --config="$E2E_ROOT/weston.ini" --backend="$1-backend.so" --width=1024 --height=768 --socket="$WESTON_SOCKET" \
-        --xwayland --idle-time=0 >"$log" 2>&1 &
+    weston --config="$E2E_ROOT/weston.ini" --backend="$1-backend.so" --width=1024 --height=768 \
+        --socket="$WESTON_SOCKET" --xwayland --idle-time=0 >"$log" 2>&1 &
     E2E_PIDS+=($!)
     poll grep -q 'xserver listening on display' "$log" || fail_weston "Weston did not start"
     XWAYLAND_DISPLAY=$(sed -n 's/.*xserver listening on display \(:[0-9]*\).*/\1/p' "$log" | head -n1)
