@@ -3,6 +3,7 @@
 
 #include "app/programlifetime.h"
 #include "platform/programicon.h"
+#include "platform/sessionplatform.h"
 #include "platform/systemplatform.h"
 #include "siteconfig.h"
 
@@ -12,6 +13,7 @@
 
 int runCubomancer(int argc, char *argv[])
 {
+    chooseSessionPlatform(argc, argv);
     QApplication application(argc, argv);
     QGuiApplication::setDesktopFileName(QStringLiteral(CUBOMANCER_APP_ID));
     QApplication::setWindowIcon(programIcon());

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "fixedsizewindows.h"
 #include "immediateprocessend.h"
 #include "lockfileinstanceguard.h"
 #include "platform.h"
@@ -29,4 +30,5 @@ private:
     LockFileInstanceGuard m_instance;
     QtTopmostPlacement m_topmost;
     ImmediateProcessEnd m_processEnd;
+    FixedSizeWindows m_fixedSizeWindows;
 };

@@ -1,0 +1,42 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# With Wayland and no X display, the program runs natively: the whole journey works, and a
+# maximise request on a fixed-size window does not get it killed by the compositor.
+source "$(dirname "$0")/../e2e-lib.sh"
+source "$(dirname "$0")/weston-lib.sh"
+
+start_display
+start_weston x11
+APP_ENV=(-u DISPLAY WAYLAND_DISPLAY="$WESTON_SOCKET")
+start_app
+dark_green=0,64,0
+white=255,255,255
+wait_for_area "$dark_green" 479 || fail "no main window"
+read -r x y width _ <<<"$AREA"
+click_maximise_above "$x" "$y" "$width"
+sleep 1
+kill -0 "$APP_PID" || fail "maximising the main window ended the program"
+screenshot maximised
+
+keys_to_compositor() { xdotool key --delay 100 "$@"; }
+keys_to_compositor alt+h a
+wait_for_area "$white" 471 || fail "no About box"
+read -r x y width _ <<<"$AREA"
+click_maximise_above "$x" "$y" "$width"
+sleep 1
+kill -0 "$APP_PID" || fail "maximising the About box ended the program"
+screenshot about-maximised
+keys_to_compositor Return
+poll narrower_area "$white" 471 || fail "the About box stayed"
+
+keys_to_compositor alt+f x
+navy=0,0,128
+wait_for_area "$navy" 100 || fail "no farewell screen"
+screenshot farewell
+read -r x y _ <<<"$AREA"
+xdotool mousemove "$((x + 5))" "$((y + 5))" click 1
+keys_to_compositor alt+x
+status=$(wait_for_exit "$APP_PID") || fail "the farewell screen's Exit did not end the program"
+expect_eq "$status" 0 "exit status"
+expect_no_platform_warning
+pass "native journey ended with status 0"
