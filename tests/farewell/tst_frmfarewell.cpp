@@ -2,10 +2,12 @@
 #include "app/shutdown.h"
 #include "fakeplatform.h"
 #include "farewell/frmfarewell.h"
+#include "formgeometry.h"
 #include "platform/apptitle.h"
 #include "platform/openwindows.h"
 #include "siteconfig.h"
 #include "testenvironment.h"
+#include "ui_frmfarewell.h"
 #include "weblinks/weblinks.h"
 
 #include <QApplication>
@@ -168,7 +170,8 @@ void TestFarewell::windowFrame()
     QVERIFY(screen.windows.contains(farewell));
 
     QCOMPARE(farewell->windowTitle(), windowTitle());
-    QCOMPARE(farewell->size(), QSize(741, 315));
+    LaidOutForm<QWidget, Ui::frmFarewell> form;
+    QCOMPARE(farewell->size(), form.form().size());
     QCOMPARE(farewell->minimumSize(), farewell->maximumSize());
     const Qt::WindowFlags flags = farewell->windowFlags();
     QVERIFY(flags.testFlag(Qt::WindowCloseButtonHint));
