@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
 # Builds Cubomancer on Debian or Ubuntu, installing whatever is missing first.
-#   ./build.sh run    build and start the program
+#   ./build.sh run    build the program (nothing else) and start it
 #   ./build.sh check  build with warnings as errors, run the unit tests and check the C++ layout
 #                     against .clang-format: a few minutes
 #   ./build.sh test   build with warnings as errors and run every test (unit, end-to-end under
@@ -47,18 +47,18 @@ check_layout() {
 case "${1:-}" in
 run)
     install_missing
-    configure_and_build build
+    configure_and_build build -DBUILD_TESTING=OFF
     exec build/src/cubomancer
     ;;
 check)
     install_missing
-    configure_and_build build -DCUBOMANCER_WERROR=ON
+    configure_and_build build -DCUBOMANCER_WERROR=ON -DBUILD_TESTING=ON
     (cd build && ctest --output-on-failure --timeout 600 -L unit)
     check_layout
     ;;
 test)
     install_missing
-    configure_and_build build -DCUBOMANCER_WERROR=ON
+    configure_and_build build -DCUBOMANCER_WERROR=ON -DBUILD_TESTING=ON
     (cd build && ctest --output-on-failure --timeout 600)
     check_layout
     # The benchmarks as a smoke test: they must build and run; no budget is judged here.
