@@ -4,8 +4,6 @@
 #include "divination/formlook.h"
 #include "divination/frmabout.h"
 #include "divination/mainwindowclosepath.h"
-#include "platform/apptitle.h"
-#include "platform/programicon.h"
 #include "ui_frmmain.h"
 #include "weblinks/weblinks.h"
 
@@ -76,9 +74,7 @@ frmMain::~frmMain() = default;
 
 void frmMain::applyLook()
 {
-    setWindowTitle(::windowTitle());
-    setWindowIcon(programIcon());
-    adoptFormFonts(this);
+    setUpWindow(this);
     // Menus keep the desktop's font, as they would on any other window.
     ui->menubar->setFont(QApplication::font(ui->menubar));
 
@@ -131,15 +127,6 @@ void frmMain::bringFullBrandToFront()
 void frmMain::bringCoBrandToFront()
 {
     bringToFront(ui->lblCobrand, ui->lblFullBrand, ui->lblCobrand);
-}
-
-void frmMain::showEvent(QShowEvent *event)
-{
-    if (!m_placed) {
-        m_placed = true;
-        centreOnScreen(this);
-    }
-    ProgramWindow<QMainWindow>::showEvent(event);
 }
 
 void frmMain::Form_Load()
