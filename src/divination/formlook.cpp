@@ -4,6 +4,7 @@
 #include "platform/apptitle.h"
 #include "platform/programicon.h"
 
+#include <QAbstractButton>
 #include <QColor>
 #include <QEvent>
 #include <QFont>
@@ -90,6 +91,24 @@ private:
     bool m_done = false;
 };
 
+// Qt presses a button for its access key without moving the focus to it, so the control being
+// left would not see the user leave before the press. A click moves the focus first; so does this.
+class FocusOnAccessKey final : public QObject
+{
+public:
+    using QObject::QObject;
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Shortcut) {
+            auto *const button = static_cast<QAbstractButton *>(watched);
+            if (button->isEnabled() && button->focusPolicy() != Qt::NoFocus)
+                button->setFocus(Qt::ShortcutFocusReason);
+        }
+        return false;
+    }
+};
+
 } // namespace
 
 void setUpWindow(QWidget *window)
@@ -98,6 +117,10 @@ void setUpWindow(QWidget *window)
     window->setWindowIcon(programIcon());
     adoptFormFonts(window);
     centreWhenShown(window);
+    auto *const accessKeys = new FocusOnAccessKey(window);
+    const auto buttons = window->findChildren<QAbstractButton *>();
+    for (QAbstractButton *button : buttons)
+        button->installEventFilter(accessKeys);
 }
 
 void adoptFormFonts(QWidget *form)
