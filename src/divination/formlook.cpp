@@ -64,8 +64,8 @@ public:
             }
             break;
         case QEvent::Expose:
-        case QEvent::Move:
-        case QEvent::Resize:
+            // Only once the window manager has placed and mapped the window does a new
+            // position count as the program's own, not as a hint for the first placement.
             if (!m_done && framed()) {
                 m_done = true;
                 m_window->removeEventFilter(this);
@@ -84,7 +84,7 @@ private:
     bool framed() const
     {
         const QWindow *const native = m_window->windowHandle();
-        return native != nullptr && native->isVisible() && !native->frameMargins().isNull();
+        return native != nullptr && native->isExposed() && !native->frameMargins().isNull();
     }
 
     QWidget *m_window;
