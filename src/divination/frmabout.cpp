@@ -23,8 +23,6 @@ frmAbout::frmAbout(OpenWindows &openWindows, WebLinks &links, QWidget *parent)
     setFixedSize(471, 178);
     setUpWindow(this);
 
-    setColours(this, Qt::white, QColor(64, 64, 0));
-    setColours(ui->Line1, Qt::black, Qt::black);
     ui->Picture1->setPixmap(programIcon().pixmap(32, 32));
     fitToText(ui->Picture1);
 
