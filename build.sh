@@ -14,6 +14,8 @@ packages=(
     # tests: a real X session, its tools, the packaging validators, fuzzing and profiling
     xvfb xauth xdotool x11-utils xclip imagemagick openbox desktop-file-utils appstream
     clang libclang-rt-14-dev valgrind strace dpkg-dev file groff-base man-db
+    # the Debian package: its build tools, lintian and hardening-check (devscripts)
+    build-essential debhelper lintian devscripts
 )
 
 install_missing() {
@@ -58,9 +60,15 @@ test)
     ;;
 package)
     install_missing
-    configure_and_build build
-    (cd build && cpack -G DEB)
-    echo "Install with: sudo apt install ./build/cubomancer_${CUBOMANCER_VERSION:-1.15}_$(dpkg --print-architecture).deb"
+    # Whatever else debian/control asks for to build.
+    if ! dpkg-checkbuilddeps >/dev/null 2>&1; then
+        sudo=()
+        [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+        DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get build-dep -y ./
+    fi
+    deb=$(tools/debian-package.sh build/package)
+    echo "Built $deb"
+    echo "Install with: sudo apt install ./${deb#"$PWD/"}"
     ;;
 *)
     echo "usage: $0 run|test|package" >&2
