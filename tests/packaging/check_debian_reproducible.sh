@@ -33,7 +33,7 @@ build "$second" "$work/second.log"
 failures=0
 for deb in "$output_dir"/*.deb; do
     name=$(basename "$deb")
-    sha256sum "$deb" "$second/$name" | sed "s:$output_dir/::; s:$second/:second build /:"
+    sha256sum "$deb" "$second/$name" | sed "s:$output_dir/::; s:$second/:(second build) :"
     if ! cmp -s "$deb" "$second/$name"; then
         echo "FAIL: $name differs between the two builds"
         command -v diffoscope >/dev/null && diffoscope "$deb" "$second/$name" | head -n 60
