@@ -19,6 +19,8 @@ packages=(
     clang libclang-rt-14-dev clang-format valgrind strace dpkg-dev file groff-base man-db
     # Wayland sessions: a compositor with XWayland, and Qt's Wayland plugin
     weston xwayland qt6-wayland
+    # the Debian package: its build tools, lintian and hardening-check (devscripts)
+    build-essential debhelper lintian devscripts
 )
 
 install_missing() {
@@ -78,10 +80,15 @@ test)
     ;;
 package)
     install_missing
-    configure_and_build build
-    (cd build && cpack -G DEB)
-    version=$(sed -n 's/^project(cubomancer VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
-    echo "Install with: sudo apt install ./build/cubomancer_${version}_$(dpkg --print-architecture).deb"
+    # Whatever else debian/control asks for to build.
+    if ! dpkg-checkbuilddeps >/dev/null 2>&1; then
+        sudo=()
+        [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+        DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get build-dep -y ./
+    fi
+    deb=$(tools/debian-package.sh build/package)
+    echo "Built $deb"
+    echo "Install with: sudo apt install ./${deb#"$PWD/"}"
     ;;
 *)
     echo "usage: $0 run|check|test|package" >&2

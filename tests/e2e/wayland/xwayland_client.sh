@@ -9,7 +9,7 @@ start_weston headless
 export DISPLAY=$XWAYLAND_DISPLAY
 APP_ENV=(WAYLAND_DISPLAY="$WESTON_SOCKET" XDG_SESSION_TYPE=wayland)
 start_app
-main=$(wait_for_window "$APP_PID" "Cubomancer v1.15" '479x*') ||
+main=$(wait_for_window "$APP_PID" "$WINDOW_TITLE" '479x*') ||
     fail "no main window among XWayland's clients"
 kill -0 "$APP_PID" || fail "the program ended"
 expect_no_platform_warning
