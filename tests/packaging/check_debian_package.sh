@@ -50,7 +50,11 @@ depends=$(names Depends)
 for library in libc6 libstdc++6 libqt6core6 libqt6widgets6; do
     grep -qxF "$library" <<<"$depends" || fail "Depends lacks $library: '$(field Depends)'"
 done
-grep -qxF xdg-utils <<<"$(names Recommends)" || fail "Recommends lacks xdg-utils"
+recommends=$(names Recommends)
+# xdg-utils opens the web pages; Qt's Wayland plugin runs the program where no X display exists.
+for package in xdg-utils qt6-wayland; do
+    grep -qxF "$package" <<<"$recommends" || fail "Recommends lacks $package"
+done
 
 # Installing and removing must leave nothing behind, so the package runs no scripts of its own.
 mkdir "$work/control"
