@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: MIT
 #include "divination/cobrand.h"
-#include "platform/uniformrandom.h"
 #include "divination/frmabout.h"
 #include "divination/frmmain.h"
 #include "divination/mainwindowclosepath.h"
@@ -8,6 +7,7 @@
 #include "fakeplatform.h"
 #include "formgeometry.h"
 #include "platform/openwindows.h"
+#include "platform/uniformrandom.h"
 #include "testenvironment.h"
 #include "weblinks/weblinks.h"
 
@@ -615,7 +615,8 @@ void TestFrmMain::coBrandDraw_data()
     QTest::newRow("0.95 gives 7, layout stacking stays") << 0.95f << 7 << "lblCobrand";
     // The smallest draw above 7/12: 6r + 1 lies just above 4.5, but in single precision it
     // rounded onto the half, which went to 4.
-    QTest::newRow("just above 7/12 gives 5") << UniformRandom::fromBits(9786710) << 5 << "lblCobrand";
+    QTest::newRow("just above 7/12 gives 5")
+        << UniformRandom::fromBits(9786710) << 5 << "lblCobrand";
 }
 
 void TestFrmMain::coBrandDraw()
