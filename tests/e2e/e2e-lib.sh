@@ -334,11 +334,18 @@ lock_released() {
     flock --nonblock "$LOCK_FILE" true
 }
 
+# Waits for the process to end with status 0 (waited for in this shell, not a subshell, which
+# cannot always reap it).
+expect_status_0() {
+    local status=0
+    poll process_ended "$1" || fail "$2: the program did not end"
+    wait "$1" || status=$?
+    expect_eq "$status" 0 "$2: exit status"
+}
+
 # Waits for the process to end with status 0, its lock given back.
 expect_clean_end() {
-    local status
-    status=$(wait_for_exit "$1") || fail "$2: the program did not end"
-    expect_eq "$status" 0 "$2: exit status"
+    expect_status_0 "$@"
     lock_released || fail "$2: the lock is still held"
 }
 

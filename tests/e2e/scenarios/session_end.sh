@@ -48,8 +48,7 @@ start_app
 session_event registered
 wait_for_window "$APP_PID" Cubomancer >/dev/null || fail "a second copy was not refused"
 session_command die
-status=$(wait_for_exit "$APP_PID") || fail "the refused copy did not end with the session"
-expect_eq "$status" 0 "exit status of the refused copy"
+expect_status_0 "$APP_PID" "the refused copy at the end of its session"
 kill -0 "$first" || fail "the running copy ended with the other one's session"
 
 # Saves leave the running copy as it is; the end of the session ends it.

@@ -12,6 +12,7 @@
 #include <X11/SM/SMlib.h>
 
 #include <poll.h>
+#include <signal.h>
 #include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
@@ -28,6 +29,12 @@ static void say(const char *what)
 {
     printf("%s\n", what);
     fflush(stdout);
+}
+
+/* libICE's own handler ends the process when a client goes away. */
+static void ignoreIoError(IceConn conn)
+{
+    (void)conn;
 }
 
 static Bool acceptAnyHost(char *hostName)
@@ -173,6 +180,8 @@ static void command(const char *line)
 int main(void)
 {
     char error[256];
+    signal(SIGPIPE, SIG_IGN);
+    IceSetIOErrorHandler(ignoreIoError);
     if (!SmsInitialize("cubomancer-tests", "1.0", newClient, NULL, acceptAnyHost, sizeof error,
                        error)) {
         fprintf(stderr, "SmsInitialize: %s\n", error);
