@@ -17,6 +17,8 @@ packages=(
     # tests: a real X session, its tools, the packaging validators, fuzzing and profiling
     xvfb xauth xdotool x11-utils xclip imagemagick openbox desktop-file-utils appstream
     clang libclang-rt-14-dev clang-format valgrind strace dpkg-dev file groff-base man-db
+    # the session-manager test client
+    libsm-dev pkgconf
     # Wayland sessions: a compositor with XWayland, and Qt's Wayland plugin
     weston xwayland qt6-wayland
     # the Debian package: its build tools, lintian and hardening-check (devscripts)
