@@ -8,7 +8,6 @@
 
 #include <memory>
 
-class MainWindowClosePath;
 class QShowEvent;
 class QWidget;
 class RandomSource;
@@ -23,14 +22,15 @@ class frmMain;
 // it. Only the panel in front is enabled, so the covered panel's buttons can be reached neither
 // by Tab nor by their access keys and the sequence stays on its cycle. The two promotional
 // labels of the bottom strip are stacked the same way. Links and menu items hand their address
-// to WebLinks; closing the window, by its close box or File > Exit, runs Form_Unload.
+// to WebLinks; closing the window, by its close box or File > Exit, runs Form_Unload, which
+// tells the window's owner by the unloaded signal.
 class frmMain : public ProgramWindow<QMainWindow>
 {
     Q_OBJECT
 
 public:
     frmMain(OpenWindows &openWindows, RandomSource &random, WebLinks &links,
-            MainWindowClosePath &closePath, QWidget *parent = nullptr);
+            QWidget *parent = nullptr);
     ~frmMain() override;
 
     void bringFullBrandToFront();
@@ -38,6 +38,10 @@ public:
 
     qint16 RollCount() const { return m_roll.RollCount(); }
     qint16 RollNumber() const { return m_roll.RollNumber(); }
+
+Q_SIGNALS:
+    // The window is being closed: the farewell screen comes next.
+    void unloaded();
 
 protected:
     void Form_Unload() override;
@@ -63,6 +67,5 @@ private:
     std::unique_ptr<Ui::frmMain> ui;
     OpenWindows &m_openWindows;
     WebLinks &m_links;
-    MainWindowClosePath &m_closePath;
     RollSequence m_roll;
 };
