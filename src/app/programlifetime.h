@@ -13,7 +13,9 @@
 //                        -> Shutdown::EndProgram, which unloads every window and ends the process
 //
 // The windows belong to the collection of open windows from their load to their unload, and
-// delete themselves after it.
+// delete themselves after it. runCubomancer (cubomancerapp.h) builds the real platform and the
+// lifetime, and turns the end of the desktop session and the termination signals into
+// endSession().
 
 #include "app/shutdown.h"
 #include "platform/openwindows.h"

@@ -1,6 +1,23 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+// The divination: the main window and what it draws on.
+//
+//   readingtable   - the sixteen readings and the parity pattern of a number that picks one
+//   rollsequence   - the roll engine, free of widgets: four throws, then the reading, then back
+//   rounding       - the rounding rule every draw that becomes a whole number goes through
+//   cobrand        - which of the main window's promotional labels lies on top, once per run
+//   frmMain        - the window: it forwards its buttons to RollSequence and shows the view,
+//                    hands its links and menu items to WebLinks, opens frmAbout, and tells its
+//                    owner by the unloaded signal when it is closed
+//   frmAbout       - the About box, loaded afresh for each opening
+//   formlook, linklabel - what every window of the program shares: title, icon, fonts,
+//                    centring, and labels that act as links
+//
+// Data flows one way: the random source feeds RollSequence and CoBrand_Randomize, the window
+// shows what RollSequence decides, and addresses leave through WebLinks. Nothing here ends the
+// program; the lifetime in src/app brings up the farewell screen when the window is unloaded.
+
 #include "divination/rollsequence.h"
 #include "platform/programwindow.h"
 

@@ -10,6 +10,10 @@
 //   modTellAFriend  - the submission: field texts in, checks, referral address out to WebLinks
 //   frmFarewell     - the window; it applies the prompt rules to its fields and hands their
 //                     texts to modTellAFriend when "Refer A Friend Now" is pressed
+//
+// The lifetime in src/app loads the screen when the main window is unloaded. The screen reseeds
+// the random source to pick its support message, shows itself with showTopmost, and ends the
+// program through Shutdown::EndProgram.
 
 #include "modtellafriend.h"
 #include "platform/programwindow.h"
