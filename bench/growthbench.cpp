@@ -8,7 +8,6 @@
 #include "testenvironment.h"
 
 #include "divination/frmmain.h"
-#include "divination/mainwindowclosepath.h"
 #include "platform/browser.h"
 #include "platform/openwindows.h"
 #include "platform/systemclock.h"
@@ -34,13 +33,6 @@ class NoBrowser final : public Browser
 {
 public:
     void open(const QString &) override {}
-};
-
-class NoClosePath final : public MainWindowClosePath
-{
-public:
-    void showFarewellScreen() override {}
-    void hideStartupWindow() override {}
 };
 
 // Presses OK on every About box as soon as it is on screen, as a user would.
@@ -135,8 +127,7 @@ int main(int argc, char *argv[])
     WebLinks links(browser);
     UniformRandom random;
     random.reseed(SystemClock().seed());
-    NoClosePath closePath;
-    frmMain window(openWindows, random, links, closePath);
+    frmMain window(openWindows, random, links);
     window.show();
     QCoreApplication::processEvents();
 

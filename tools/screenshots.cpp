@@ -6,18 +6,13 @@
 #include "app/shutdown.h"
 #include "divination/frmabout.h"
 #include "divination/frmmain.h"
-#include "divination/mainwindowclosepath.h"
 #include "farewell/frmfarewell.h"
 #include "platform/browser.h"
 #include "platform/clock.h"
-#include "platform/instanceguard.h"
 #include "platform/messageboxes.h"
 #include "platform/openwindows.h"
-#include "platform/platform.h"
 #include "platform/processend.h"
 #include "platform/randomsource.h"
-#include "platform/settingsstore.h"
-#include "platform/topmostplacement.h"
 #include "weblinks/weblinks.h"
 
 #include <QApplication>
@@ -45,13 +40,6 @@ public:
     float next() override { return 0.5f; }
 };
 
-class NoClosePath final : public MainWindowClosePath
-{
-public:
-    void showFarewellScreen() override {}
-    void hideStartupWindow() override {}
-};
-
 class NoMessages final : public MessageBoxes
 {
 public:
@@ -61,31 +49,11 @@ public:
     }
 };
 
-class NoSettings final : public SettingsStore
-{
-public:
-    std::optional<QString> read(const QString &, const QString &) override { return QString(); }
-    bool write(const QString &, const QString &, const QString &) override { return true; }
-};
-
 class SteadyClock final : public Clock
 {
 public:
     QDate today() const override { return QDate(2026, 12, 7); }
     std::uint64_t seed() const override { return 0; }
-};
-
-class NoOtherCopy final : public InstanceGuard
-{
-public:
-    bool anotherCopyRunning() override { return false; }
-};
-
-// Offscreen there is nothing to stay above.
-class PlainPlacement final : public TopmostPlacement
-{
-public:
-    void showTopmost(QWidget *window) override { window->show(); }
 };
 
 class NoProcessEnd final : public ProcessEnd
@@ -101,19 +69,10 @@ struct Stage
     NoBrowser browser;
     WebLinks links{browser};
     SteadyRandom random;
-    NoClosePath closePath;
     NoMessages messages;
-    NoSettings settings;
     SteadyClock clock;
-    NoOtherCopy instance;
-    PlainPlacement topmost;
     NoProcessEnd processEnd;
     Shutdown shutdown{openWindows, processEnd};
-
-    Platform platform()
-    {
-        return Platform{browser, messages, settings, clock, random, instance, topmost, processEnd};
-    }
 };
 
 struct Shot
@@ -128,17 +87,19 @@ struct Shot
 const Shot shots[] = {
     {"main.png",
      [](Stage &stage) -> QWidget * {
-         return new frmMain(stage.openWindows, stage.random, stage.links, stage.closePath);
+         return new frmMain(stage.openWindows, stage.random, stage.links);
      }},
     {"about.png",
      [](Stage &stage) -> QWidget * { return new frmAbout(stage.openWindows, stage.links); }},
     {"farewell.png",
      [](Stage &stage) -> QWidget * {
-         return new frmFarewell(stage.openWindows, stage.platform(), stage.links, stage.shutdown);
+         return new frmFarewell(stage.openWindows, stage.messages, stage.clock, stage.random,
+                                stage.links, stage.shutdown);
      }},
     {"farewell-dark.png",
      [](Stage &stage) -> QWidget * {
-         return new frmFarewell(stage.openWindows, stage.platform(), stage.links, stage.shutdown);
+         return new frmFarewell(stage.openWindows, stage.messages, stage.clock, stage.random,
+                                stage.links, stage.shutdown);
      },
      true},
 };

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "frmstartup.h"
 
-#include "app/mainwindowstarter.h"
 #include "app/shutdown.h"
 #include "platform/apptitle.h"
 #include "platform/clock.h"
@@ -10,6 +9,8 @@
 #include "platform/randomsource.h"
 #include "ui_frmstartup.h"
 #include "weblinks/updatereminder.h"
+
+#include <utility>
 
 namespace {
 // Start-up goes on whatever one step does: a step that throws is abandoned and the next runs.
@@ -22,10 +23,14 @@ template <class Step> void runStep(Step &&step) noexcept
 }
 } // namespace
 
-frmStartup::frmStartup(OpenWindows &openWindows, const Platform &platform, UpdateReminder &reminder,
-                       Shutdown &shutdown, MainWindowStarter &mainWindow, QWidget *parent)
+frmStartup::frmStartup(OpenWindows &openWindows, InstanceGuard &instance, MessageBoxes &messages,
+                       const Clock &clock, RandomSource &random, UpdateReminder &reminder,
+                       Shutdown &shutdown, std::function<void()> showMainWindow,
+                       std::function<std::optional<qint16>()> randomizeCoBrand, QWidget *parent)
     : ProgramWindow<QWidget>(openWindows, parent), ui(std::make_unique<Ui::frmStartup>()),
-      m_platform(platform), m_reminder(reminder), m_shutdown(shutdown), m_mainWindow(mainWindow)
+      m_instance(instance), m_messages(messages), m_clock(clock), m_random(random),
+      m_reminder(reminder), m_shutdown(shutdown), m_showMainWindow(std::move(showMainWindow)),
+      m_randomizeCoBrand(std::move(randomizeCoBrand))
 {
     ui->setupUi(this);
     setWindowTitle(::windowTitle());
@@ -37,29 +42,29 @@ frmStartup::~frmStartup() = default;
 void frmStartup::Form_Load()
 {
     bool anotherCopy = false;
-    runStep([this, &anotherCopy] { anotherCopy = m_platform.instance.anotherCopyRunning(); });
+    runStep([this, &anotherCopy] { anotherCopy = m_instance.anotherCopyRunning(); });
     if (anotherCopy) {
         // A box that cannot be shown must not let a second copy through.
         runStep([this] {
-            m_platform.messages.show(QStringLiteral("Application is already running"),
-                                     MessageIcon::Information, MessageButtons::Ok);
+            m_messages.show(QStringLiteral("Application is already running"),
+                            MessageIcon::Information, MessageButtons::Ok);
         });
         m_shutdown.EndProgram();
         // Only a process end that comes back (in tests) gets here; nothing more may start.
         return;
     }
 
-    runStep([this] { m_platform.random.reseed(m_platform.clock.seed()); });
+    runStep([this] { m_random.reseed(m_clock.seed()); });
     // A reminder that reports failure has nothing left to do: the main window comes next anyway.
     runStep([this] { m_reminder.RunUpdateReminder(); });
     // The program may have been told to end while the question was open; only a process end
     // that comes back (in tests) gets here then, and nothing more of the start-up may run.
     if (m_shutdown.endRequested())
         return;
-    runStep([this] { m_mainWindow.showMainWindow(); });
+    runStep([this] { m_showMainWindow(); });
     runStep([this] { hide(); });
     runStep([this] {
-        if (const std::optional<qint16> drawn = m_mainWindow.randomizeCoBrand())
+        if (const std::optional<qint16> drawn = m_randomizeCoBrand())
             intCoBrandRandomNumber = *drawn;
     });
 }

@@ -1,14 +1,18 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "platform/platform.h"
 #include "platform/programwindow.h"
 
 #include <QWidget>
 
+#include <functional>
 #include <memory>
+#include <optional>
 
-class MainWindowStarter;
+class Clock;
+class InstanceGuard;
+class MessageBoxes;
+class RandomSource;
 class Shutdown;
 class UpdateReminder;
 
@@ -20,14 +24,18 @@ class frmStartup;
 // copy, seed the random source, give the update reminder its say, show the main window, hide
 // itself and pick the main window's promotional label. Each step that fails is skipped and the
 // next one runs. It stays loaded, hidden, until the program ends; unloading it, for whatever
-// reason, ends the program.
+// reason, ends the program. The main window is its owner's: showMainWindow loads and shows it
+// without waiting for it, and randomizeCoBrand draws its promotional label (nothing when there
+// is no main window).
 class frmStartup : public ProgramWindow<QWidget>
 {
     Q_OBJECT
 
 public:
-    frmStartup(OpenWindows &openWindows, const Platform &platform, UpdateReminder &reminder,
-               Shutdown &shutdown, MainWindowStarter &mainWindow, QWidget *parent = nullptr);
+    frmStartup(OpenWindows &openWindows, InstanceGuard &instance, MessageBoxes &messages,
+               const Clock &clock, RandomSource &random, UpdateReminder &reminder,
+               Shutdown &shutdown, std::function<void()> showMainWindow,
+               std::function<std::optional<qint16>()> randomizeCoBrand, QWidget *parent = nullptr);
     ~frmStartup() override;
 
     // The promotional label drawn at start-up; nothing else reads it.
@@ -40,8 +48,12 @@ private:
     void Form_Load();
 
     std::unique_ptr<Ui::frmStartup> ui;
-    Platform m_platform;
+    InstanceGuard &m_instance;
+    MessageBoxes &m_messages;
+    const Clock &m_clock;
+    RandomSource &m_random;
     UpdateReminder &m_reminder;
     Shutdown &m_shutdown;
-    MainWindowStarter &m_mainWindow;
+    std::function<void()> m_showMainWindow;
+    std::function<std::optional<qint16>()> m_randomizeCoBrand;
 };

@@ -13,15 +13,6 @@ ProgramLifetime::ProgramLifetime(const Platform &platform)
 {
 }
 
-ProgramLifetime::~ProgramLifetime()
-{
-    // Only reached when the process end came back (tests): the windows still about must not
-    // outlive the collection they belong to.
-    delete m_farewell.data();
-    delete m_main.data();
-    delete m_startup.data();
-}
-
 frmStartup *ProgramLifetime::startupWindow() const
 {
     return m_startup;
@@ -41,7 +32,10 @@ void ProgramLifetime::start()
 {
     if (m_startup)
         return;
-    m_startup = new frmStartup(m_openWindows, m_platform, m_reminder, m_shutdown, *this);
+    m_startup = new frmStartup(
+        m_openWindows, m_platform.instance, m_platform.messages, m_platform.clock,
+        m_platform.random, m_reminder, m_shutdown, [this] { showMainWindow(); },
+        [this] { return randomizeCoBrand(); });
 }
 
 void ProgramLifetime::endSession()
@@ -52,18 +46,18 @@ void ProgramLifetime::endSession()
         m_shutdown.EndProgram();
 }
 
-bool ProgramLifetime::isOpen(QWidget *window) const
+bool ProgramLifetime::isOpen(const LoadedWindow *window) const
 {
-    const auto *loaded = dynamic_cast<const LoadedWindow *>(window);
-    return loaded && m_openWindows.contains(loaded) && !loaded->isUnloading();
+    return window != nullptr && m_openWindows.contains(window) && !window->isUnloading();
 }
 
-bool ProgramLifetime::showMainWindow()
+void ProgramLifetime::showMainWindow()
 {
-    if (!isOpen(m_main))
-        m_main = new frmMain(m_openWindows, m_platform.random, m_links, *this);
+    if (!isOpen(m_main)) {
+        m_main = new frmMain(m_openWindows, m_platform.random, m_links);
+        QObject::connect(m_main, &frmMain::unloaded, m_main, [this] { mainWindowUnloaded(); });
+    }
     m_main->show();
-    return true;
 }
 
 std::optional<qint16> ProgramLifetime::randomizeCoBrand()
@@ -73,15 +67,16 @@ std::optional<qint16> ProgramLifetime::randomizeCoBrand()
     return CoBrand_Randomize(m_platform.random, *m_main);
 }
 
-void ProgramLifetime::showFarewellScreen()
+void ProgramLifetime::mainWindowUnloaded()
 {
-    // Loading the farewell screen shows it, topmost.
-    if (!isOpen(m_farewell))
-        m_farewell = new frmFarewell(m_openWindows, m_platform, m_links, m_shutdown);
-}
-
-void ProgramLifetime::hideStartupWindow()
-{
+    showFarewellScreen();
     if (m_startup)
         m_startup->hide();
+}
+
+void ProgramLifetime::showFarewellScreen()
+{
+    if (!isOpen(m_farewell))
+        m_farewell = new frmFarewell(m_openWindows, m_platform.messages, m_platform.clock,
+                                     m_platform.random, m_links, m_shutdown);
 }

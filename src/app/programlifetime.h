@@ -1,36 +1,40 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-// How the program lives and ends. ProgramLifetime owns the collection of open windows, the
-// shutdown and the web links, and creates the windows in turn:
+// How the program lives and ends. ProgramLifetime holds the platform, the web links, the update
+// reminder, the shutdown and the collection of open windows, and creates the windows in turn,
+// each with only what it uses:
 //
-//   start()            -> frmStartup, whose load runs the start-up sequence and calls back
-//   showMainWindow()   -> frmMain, shown without waiting
-//   randomizeCoBrand() -> the main window's promotional label
-//   closing frmMain    -> showFarewellScreen() and hideStartupWindow()
+//   start()              -> frmStartup, whose load runs the start-up sequence and calls back
+//   showMainWindow()     -> frmMain, shown without waiting
+//   randomizeCoBrand()   -> the main window's promotional label
+//   frmMain::unloaded    -> showFarewellScreen(), and the start-up window is hidden once more
 //   leaving the farewell screen, unloading frmStartup, or the end of the desktop session
-//                      -> Shutdown::EndProgram, which unloads every window and ends the process
+//                        -> Shutdown::EndProgram, which unloads every window and ends the process
+//
+// The windows belong to the collection of open windows from their load to their unload, and
+// delete themselves after it. runCubomancer (cubomancerapp.h) builds the real platform and the
+// lifetime, and turns the end of the desktop session and the termination signals into
+// endSession().
 
-#include "app/mainwindowstarter.h"
 #include "app/shutdown.h"
-#include "divination/mainwindowclosepath.h"
 #include "platform/openwindows.h"
 #include "platform/platform.h"
 #include "weblinks/updatereminder.h"
 #include "weblinks/weblinks.h"
 
 #include <QPointer>
-#include <QWidget>
+
+#include <optional>
 
 class frmFarewell;
 class frmMain;
 class frmStartup;
 
-class ProgramLifetime final : public MainWindowClosePath, public MainWindowStarter
+class ProgramLifetime final
 {
 public:
     explicit ProgramLifetime(const Platform &platform);
-    ~ProgramLifetime() override;
 
     ProgramLifetime(const ProgramLifetime &) = delete;
     ProgramLifetime &operator=(const ProgramLifetime &) = delete;
@@ -40,30 +44,27 @@ public:
     // The desktop session is ending: the program ends the way it always does, through the
     // start-up window's unload.
     void endSession();
+    // Loading the farewell screen shows it, topmost; once only.
+    void showFarewellScreen();
 
-    const Platform &platform() const { return m_platform; }
     OpenWindows &openWindows() { return m_openWindows; }
-    Shutdown &shutdown() { return m_shutdown; }
-    WebLinks &links() { return m_links; }
     frmStartup *startupWindow() const;
     frmMain *mainWindow() const;
     frmFarewell *farewellScreen() const;
 
-    void showFarewellScreen() override;
-    void hideStartupWindow() override;
-
-    bool showMainWindow() override;
-    std::optional<qint16> randomizeCoBrand() override;
-
 private:
-    bool isOpen(QWidget *window) const;
+    void showMainWindow();
+    std::optional<qint16> randomizeCoBrand();
+    void mainWindowUnloaded();
+    bool isOpen(const LoadedWindow *window) const;
 
     Platform m_platform;
-    OpenWindows m_openWindows;
     WebLinks m_links;
     UpdateReminder m_reminder;
     Shutdown m_shutdown;
     QPointer<frmStartup> m_startup;
     QPointer<frmMain> m_main;
     QPointer<frmFarewell> m_farewell;
+    // Last, so that windows still loaded go before what they were made with.
+    OpenWindows m_openWindows;
 };

@@ -3,7 +3,6 @@
 
 #include "divination/formlook.h"
 #include "divination/frmabout.h"
-#include "divination/mainwindowclosepath.h"
 #include "ui_frmmain.h"
 #include "weblinks/weblinks.h"
 
@@ -36,11 +35,10 @@ void bringToFront(QWidget *front, QWidget *covered, QWidget *focusTarget)
 
 } // namespace
 
-frmMain::frmMain(OpenWindows &openWindows, RandomSource &random, WebLinks &links,
-                 MainWindowClosePath &closePath, QWidget *parent)
+frmMain::frmMain(OpenWindows &openWindows, RandomSource &random, WebLinks &links, QWidget *parent)
     : ProgramWindow<QMainWindow>(openWindows, parent, fixedWindow),
       ui(std::make_unique<Ui::frmMain>()), m_openWindows(openWindows), m_links(links),
-      m_closePath(closePath), m_roll(random)
+      m_roll(random)
 {
     ui->setupUi(this);
     applyLook();
@@ -122,8 +120,7 @@ void frmMain::Form_Load()
 
 void frmMain::Form_Unload()
 {
-    m_closePath.showFarewellScreen();
-    m_closePath.hideStartupWindow();
+    Q_EMIT unloaded();
 }
 
 void frmMain::cmdRoll_Click()

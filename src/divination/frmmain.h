@@ -1,6 +1,23 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+// The divination: the main window and what it draws on.
+//
+//   readingtable   - the sixteen readings and the parity pattern of a number that picks one
+//   rollsequence   - the roll engine, free of widgets: four throws, then the reading, then back
+//   rounding       - the rounding rule every draw that becomes a whole number goes through
+//   cobrand        - which of the main window's promotional labels lies on top, once per run
+//   frmMain        - the window: it forwards its buttons to RollSequence and shows the view,
+//                    hands its links and menu items to WebLinks, opens frmAbout, and tells its
+//                    owner by the unloaded signal when it is closed
+//   frmAbout       - the About box, loaded afresh for each opening
+//   formlook, linklabel - what every window of the program shares: title, icon, fonts,
+//                    centring, and labels that act as links
+//
+// Data flows one way: the random source feeds RollSequence and CoBrand_Randomize, the window
+// shows what RollSequence decides, and addresses leave through WebLinks. Nothing here ends the
+// program; the lifetime in src/app brings up the farewell screen when the window is unloaded.
+
 #include "divination/rollsequence.h"
 #include "platform/programwindow.h"
 
@@ -8,7 +25,6 @@
 
 #include <memory>
 
-class MainWindowClosePath;
 class QShowEvent;
 class QWidget;
 class RandomSource;
@@ -23,14 +39,15 @@ class frmMain;
 // it. Only the panel in front is enabled, so the covered panel's buttons can be reached neither
 // by Tab nor by their access keys and the sequence stays on its cycle. The two promotional
 // labels of the bottom strip are stacked the same way. Links and menu items hand their address
-// to WebLinks; closing the window, by its close box or File > Exit, runs Form_Unload.
+// to WebLinks; closing the window, by its close box or File > Exit, runs Form_Unload, which
+// tells the window's owner by the unloaded signal.
 class frmMain : public ProgramWindow<QMainWindow>
 {
     Q_OBJECT
 
 public:
     frmMain(OpenWindows &openWindows, RandomSource &random, WebLinks &links,
-            MainWindowClosePath &closePath, QWidget *parent = nullptr);
+            QWidget *parent = nullptr);
     ~frmMain() override;
 
     void bringFullBrandToFront();
@@ -38,6 +55,10 @@ public:
 
     qint16 RollCount() const { return m_roll.RollCount(); }
     qint16 RollNumber() const { return m_roll.RollNumber(); }
+
+Q_SIGNALS:
+    // The window is being closed: the farewell screen comes next.
+    void unloaded();
 
 protected:
     void Form_Unload() override;
@@ -63,6 +84,5 @@ private:
     std::unique_ptr<Ui::frmMain> ui;
     OpenWindows &m_openWindows;
     WebLinks &m_links;
-    MainWindowClosePath &m_closePath;
     RollSequence m_roll;
 };

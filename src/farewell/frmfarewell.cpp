@@ -33,13 +33,13 @@ bool movesBetweenControls(const QEvent *event)
 
 } // namespace
 
-frmFarewell::frmFarewell(OpenWindows &openWindows, const Platform &platform, WebLinks &links,
-                         Shutdown &shutdown, QWidget *parent)
+frmFarewell::frmFarewell(OpenWindows &openWindows, MessageBoxes &messages, const Clock &clock,
+                         RandomSource &random, WebLinks &links, Shutdown &shutdown, QWidget *parent)
     : ProgramWindow<QWidget>(openWindows, parent,
                              Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                                  Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
-      m_ui(std::make_unique<Ui::frmFarewell>()), m_platform(platform), m_links(links),
-      m_shutdown(shutdown), m_tellAFriend(links, platform.messages, this)
+      m_ui(std::make_unique<Ui::frmFarewell>()), m_messages(messages), m_clock(clock),
+      m_random(random), m_links(links), m_shutdown(shutdown), m_tellAFriend(links, messages, this)
 {
     m_ui->setupUi(this);
     // A field takes whatever the user pastes; Qt's default limit would cut it short silently.
@@ -141,13 +141,13 @@ void frmFarewell::applyLook()
 
 void frmFarewell::Form_Load()
 {
-    m_platform.random.reseed(m_platform.clock.seed());
-    const float scaled = 4.0f * m_platform.random.next();
+    m_random.reseed(m_clock.seed());
+    const float scaled = 4.0f * m_random.next();
     // The source promises [0, 1); anything else falls back to the first message rather than
     // converting an out-of-range value.
     const int k = scaled >= 0.0f && scaled < 4.0f ? static_cast<int>(scaled) : 0;
     m_ui->Label2->setText(supportMessage(k));
-    m_platform.topmost.showTopmost(this);
+    showTopmost(this);
 }
 
 void frmFarewell::Form_Unload()
@@ -205,8 +205,8 @@ void frmFarewell::setFieldText(QWidget *field, const QString &text)
 
 void frmFarewell::refuseSpace(QWidget *field)
 {
-    m_platform.messages.show(QStringLiteral("Email Address Cannot Contain Space"),
-                             MessageIcon::Stop, MessageButtons::Ok, this);
+    m_messages.show(QStringLiteral("Email Address Cannot Contain Space"), MessageIcon::Stop,
+                    MessageButtons::Ok, this);
     field->setFocus();
 }
 

@@ -10,16 +10,22 @@
 //   modTellAFriend  - the submission: field texts in, checks, referral address out to WebLinks
 //   frmFarewell     - the window; it applies the prompt rules to its fields and hands their
 //                     texts to modTellAFriend when "Refer A Friend Now" is pressed
+//
+// The lifetime in src/app loads the screen when the main window is unloaded. The screen reseeds
+// the random source to pick its support message, shows itself with showTopmost, and ends the
+// program through Shutdown::EndProgram.
 
 #include "modtellafriend.h"
-#include "platform/platform.h"
 #include "platform/programwindow.h"
 
 #include <QWidget>
 
 #include <memory>
 
+class Clock;
+class MessageBoxes;
 class QEvent;
+class RandomSource;
 class Shutdown;
 class WebLinks;
 
@@ -34,8 +40,9 @@ class frmFarewell : public ProgramWindow<QWidget>
 public:
     // Constructing the screen loads it: it picks its support message and shows itself above
     // every ordinary window, without taking the focus from the user's current window.
-    frmFarewell(OpenWindows &openWindows, const Platform &platform, WebLinks &links,
-                Shutdown &shutdown, QWidget *parent = nullptr);
+    frmFarewell(OpenWindows &openWindows, MessageBoxes &messages, const Clock &clock,
+                RandomSource &random, WebLinks &links, Shutdown &shutdown,
+                QWidget *parent = nullptr);
     ~frmFarewell() override;
 
     // k from 0 to 3.
@@ -68,7 +75,9 @@ private:
     void refuseSpace(QWidget *field);
 
     std::unique_ptr<Ui::frmFarewell> m_ui;
-    const Platform m_platform;
+    MessageBoxes &m_messages;
+    const Clock &m_clock;
+    RandomSource &m_random;
     WebLinks &m_links;
     Shutdown &m_shutdown;
     modTellAFriend m_tellAFriend;

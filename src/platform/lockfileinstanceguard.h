@@ -28,8 +28,6 @@ public:
     // different files.
     void release();
 
-    QString lockFilePath() const { return m_path; }
-
     // <runtime folder>/<applicationName>.lock. Without a usable runtime folder, a folder the
     // user alone may enter: <cache folder>/<applicationName>/<applicationName>.lock.
     static QString defaultLockFilePath(const QString &applicationName);

@@ -1,6 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include "openwindows.h"
 
+OpenWindows::~OpenWindows()
+{
+    // The last loaded first: a dialog goes before the window it belongs to.
+    while (!m_windows.isEmpty())
+        delete m_windows.takeLast();
+}
+
 void OpenWindows::add(LoadedWindow *window)
 {
     if (!m_windows.contains(window))

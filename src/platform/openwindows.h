@@ -15,10 +15,18 @@ public:
 };
 
 // The collection of open windows: every window belongs to it from its load until its unload
-// completes, hidden or not, in the order in which the windows were loaded.
+// completes, hidden or not, in the order in which the windows were loaded. It owns them while
+// they are loaded: a window still loaded when the collection goes is deleted with it. An
+// unloaded window owns itself and deletes itself later.
 class OpenWindows
 {
 public:
+    OpenWindows() = default;
+    ~OpenWindows();
+
+    OpenWindows(const OpenWindows &) = delete;
+    OpenWindows &operator=(const OpenWindows &) = delete;
+
     void add(LoadedWindow *window);
     void remove(LoadedWindow *window);
 

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-// The operating-system seam. Everything above src/platform reaches the desktop only through
-// these small interfaces, bundled in Platform; SystemPlatform supplies the real ones and the
-// tests supply fakes.
+// The operating-system seam: the only folder that reaches the desktop, the files and the process.
+// What a test must stand in for - whatever blocks, ends the process, is random or reaches
+// outside - is a small interface; SystemPlatform supplies the real ones and bundles them in
+// Platform for the program's lifetime (src/app), which hands each window only the ones it uses.
+// The tests supply fakes.
 //
 //   Browser          - hands a web address to the default browser and forgets it
 //   MessageBoxes     - modal message boxes titled with the application title
@@ -11,8 +13,12 @@
 //   Clock            - today's date and a seed for the random source
 //   RandomSource     - the one process-wide uniform generator
 //   InstanceGuard    - whether another copy is already running
-//   TopmostPlacement - keeps a window above ordinary windows
 //   ProcessEnd       - ends the process at once
+//
+// The rest is plain Qt and needs no stand-in: showTopmost (keeps a window above ordinary ones),
+// ProgramWindow and OpenWindows (every window's load and unload, and the collection the
+// shutdown sweeps), the title and icon helpers, the session's choice of Qt platform plugin,
+// FixedSizeWindows and TerminationSignals.
 
 class Browser;
 class MessageBoxes;
@@ -20,7 +26,6 @@ class SettingsStore;
 class Clock;
 class RandomSource;
 class InstanceGuard;
-class TopmostPlacement;
 class ProcessEnd;
 
 struct Platform
@@ -31,6 +36,5 @@ struct Platform
     Clock &clock;
     RandomSource &random;
     InstanceGuard &instance;
-    TopmostPlacement &topmost;
     ProcessEnd &processEnd;
 };

@@ -10,7 +10,8 @@
 // A top-level form of the program on a Qt window class (QWidget, QDialog, ...). Constructing it
 // loads it into the collection of open windows; unloading it - by its close box, by close(), or
 // by the shutdown sweep - runs Form_Unload exactly once, hides the window, leaves the collection
-// and deletes the window later. The unload is never cancelled.
+// and deletes the window later. The unload is never cancelled. Until then the collection owns
+// the window.
 template <class QtWindow> class ProgramWindow : public QtWindow, public LoadedWindow
 {
 public:
@@ -21,7 +22,12 @@ public:
         m_openWindows.add(this);
     }
 
-    ~ProgramWindow() override { m_openWindows.remove(this); }
+    // A window that has left the collection no longer touches it: it may be gone by now.
+    ~ProgramWindow() override
+    {
+        if (!m_left)
+            m_openWindows.remove(this);
+    }
 
     void unload() override
     {
@@ -31,6 +37,7 @@ public:
         Form_Unload();
         QtWindow::hide();
         m_openWindows.remove(this);
+        m_left = true;
         QtWindow::deleteLater();
     }
 
@@ -49,4 +56,5 @@ protected:
 private:
     OpenWindows &m_openWindows;
     bool m_unloading = false;
+    bool m_left = false;
 };

@@ -12,6 +12,5 @@ SystemPlatform::SystemPlatform(const QString &applicationName)
 
 Platform SystemPlatform::platform()
 {
-    return Platform{m_browser, m_messages, m_settings, m_clock,
-                    m_random,  m_instance, m_topmost,  m_processEnd};
+    return Platform{m_browser, m_messages, m_settings, m_clock, m_random, m_instance, m_processEnd};
 }

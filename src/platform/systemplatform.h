@@ -7,7 +7,6 @@
 #include "platform.h"
 #include "qsettingsstore.h"
 #include "qtmessageboxes.h"
-#include "qttopmostplacement.h"
 #include "systembrowser.h"
 #include "systemclock.h"
 #include "uniformrandom.h"
@@ -28,7 +27,6 @@ private:
     SystemClock m_clock;
     UniformRandom m_random;
     LockFileInstanceGuard m_instance;
-    QtTopmostPlacement m_topmost;
     ImmediateProcessEnd m_processEnd;
     FixedSizeWindows m_fixedSizeWindows;
 };

@@ -3,10 +3,6 @@
 
 class QWidget;
 
-// Shows a window above every ordinary window without activating it.
-class TopmostPlacement
-{
-public:
-    virtual ~TopmostPlacement() = default;
-    virtual void showTopmost(QWidget *window) = 0;
-};
+// Shows a window above every ordinary window without activating it. On X11 this asks the
+// window manager for the "above" state.
+void showTopmost(QWidget *window);

@@ -5,8 +5,17 @@
 
 class Browser;
 
-// The one way the program opens web addresses, and the catalogue of the maker's fixed pages.
-// Every operation hands its address to the browser and returns at once; a page that cannot be
+// Web links and the update reminder: everything that sends the user to the maker's pages.
+//
+//   WebLinks       - the one way the program opens web addresses, and the catalogue of the
+//                    maker's fixed pages, built from the two hosts of the build (siteconfig.h)
+//   UpdateReminder - the start-up question, once a fortnight, whether to look for a newer
+//                    version (updatereminder.h): it reads and writes its date through the
+//                    SettingsStore, asks through MessageBoxes and on Yes opens the download page
+//                    through WebLinks
+//
+// The windows, the reminder and the referral form call into WebLinks, which hands the address
+// to the Browser; nothing comes back. Every operation returns at once; a page that cannot be
 // opened fails silently.
 class WebLinks
 {

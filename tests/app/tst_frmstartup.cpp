@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: MIT
 #include "app/frmstartup.h"
-#include "app/mainwindowstarter.h"
 #include "app/shutdown.h"
 #include "fakeplatform.h"
 #include "lockholder.h"
@@ -81,19 +80,19 @@ public:
     }
 };
 
-class FakeStarter final : public MainWindowStarter
+// The main window's steps, as the program's lifetime supplies them.
+class FakeStarter final
 {
 public:
     explicit FakeStarter(QStringList &log) : m_log(log) {}
-    bool showMainWindow() override
+    void showMainWindow()
     {
         if (fault == Fault::MainWindow)
             throw std::runtime_error("cannot show");
         m_log.append(QStringLiteral("main window shown"));
         shown = true;
-        return true;
     }
-    std::optional<qint16> randomizeCoBrand() override
+    std::optional<qint16> randomizeCoBrand()
     {
         if (fault == Fault::CoBrand)
             throw std::runtime_error("cannot draw");
@@ -141,16 +140,14 @@ struct Rig
         delete window.data();
     }
 
-    frmStartup *start()
-    {
-        window = new frmStartup(windows, platform(), reminder, shutdown, starter);
-        return window;
-    }
+    frmStartup *start() { return start(reminder); }
 
-    Platform platform()
+    frmStartup *start(UpdateReminder &reminderInUse)
     {
-        return Platform{browser, messages,   *settingsInUse, clock,
-                        random,  guardInUse, topmost,        processEnd};
+        window = new frmStartup(
+            windows, guardInUse, messages, clock, random, reminderInUse, shutdown,
+            [this] { starter.showMainWindow(); }, [this] { return starter.randomizeCoBrand(); });
+        return window;
     }
 
     QStringList log;
@@ -163,7 +160,6 @@ struct Rig
     ThrowingSettings throwingSettings;
     SettingsStore *settingsInUse = &settings;
     FixedClock clock;
-    RecordingTopmost topmost;
     RecordingProcessEnd processEnd;
     FakeStarter starter{log};
     ShowCounter showCounter;
@@ -276,7 +272,7 @@ void TestFrmStartup::failingStepIsSkipped()
     if (fault == Fault::SettingsStore)
         rig.settingsInUse = &rig.throwingSettings;
     UpdateReminder reminder(*rig.settingsInUse, rig.clock, rig.messages, rig.links);
-    rig.window = new frmStartup(rig.windows, rig.platform(), reminder, rig.shutdown, rig.starter);
+    rig.start(reminder);
 
     QCOMPARE(rig.log, expected);
     QCOMPARE(rig.window->intCoBrandRandomNumber, coBrand);

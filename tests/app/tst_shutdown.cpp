@@ -56,26 +56,18 @@ private:
     OpenWindows &m_windows;
 };
 
-// The collection of one test. Windows unloaded during the test are deleted later; whatever is
-// still around when the test ends goes before the collection does.
+// The collection of one test. Windows unloaded during the test delete themselves later; the
+// collection deletes those still loaded when it goes.
 struct Scope
 {
-    ~Scope()
-    {
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        for (const QPointer<QWidget> &window : std::as_const(created))
-            delete window.data();
-    }
+    ~Scope() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
     TestWindow *window(const QString &name, QStringList &log)
     {
-        auto *made = new TestWindow(windows, name, log);
-        created.append(made);
-        return made;
+        return new TestWindow(windows, name, log);
     }
 
     OpenWindows windows;
-    QList<QPointer<QWidget>> created;
 };
 
 // What each window's unload handler does.
@@ -97,6 +89,7 @@ private Q_SLOTS:
     void windowLoadedDuringTheSweepGoesToo();
     void windowThatCannotBeginItsUnloadDoesNotHangTheEnd();
     void laterCallsAfterTheEndDoNothing();
+    void collectionDeletesTheWindowsStillLoaded();
 };
 
 void TestShutdown::sweep_data()
@@ -256,6 +249,27 @@ void TestShutdown::laterCallsAfterTheEndDoNothing()
 
     QVERIFY(log.isEmpty());
     QCOMPARE(processEnd.statuses, QList<int>{0});
+}
+
+void TestShutdown::collectionDeletesTheWindowsStillLoaded()
+{
+    QStringList log;
+    QPointer<TestWindow> loaded;
+    QPointer<TestWindow> unloaded;
+    {
+        OpenWindows windows;
+        loaded = new TestWindow(windows, QStringLiteral("loaded"), log);
+        unloaded = new TestWindow(windows, QStringLiteral("unloaded"), log);
+        unloaded->unload();
+    }
+
+    // The loaded window went with its collection, without an unload; the unloaded one deletes
+    // itself later, without touching the collection that is gone.
+    QVERIFY(!loaded);
+    QVERIFY(unloaded);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(!unloaded);
+    QCOMPARE(log, QStringList{QStringLiteral("unloaded")});
 }
 
 QTEST_MAIN(TestShutdown)

@@ -2,7 +2,6 @@
 #include "divination/cobrand.h"
 #include "divination/frmabout.h"
 #include "divination/frmmain.h"
-#include "divination/mainwindowclosepath.h"
 #include "divination/readingtable.h"
 #include "fakeplatform.h"
 #include "formgeometry.h"
@@ -24,20 +23,13 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QSet>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 
 #include <functional>
 
 namespace {
-
-class RecordingClosePath final : public MainWindowClosePath
-{
-public:
-    void showFarewellScreen() override { calls.append(QStringLiteral("showFarewellScreen")); }
-    void hideStartupWindow() override { calls.append(QStringLiteral("hideStartupWindow")); }
-    QStringList calls;
-};
 
 // One main window with recording doubles around it.
 struct Rig
@@ -46,12 +38,11 @@ struct Rig
     RecordingBrowser browser;
     WebLinks links{browser};
     ScriptedRandom random;
-    RecordingClosePath closePath;
     QPointer<frmMain> window;
 
     frmMain &make()
     {
-        window = new frmMain(openWindows, random, links, closePath);
+        window = new frmMain(openWindows, random, links);
         return *window;
     }
     ~Rig() { delete window; }
@@ -673,12 +664,13 @@ void TestFrmMain::closing()
     bool quitRequested = false;
     connect(qApp, &QCoreApplication::aboutToQuit, this, [&] { quitRequested = true; });
 
+    QSignalSpy unloaded(&window, &frmMain::unloaded);
     trigger(window);
-    QCOMPARE(rig.closePath.calls, QStringList({"showFarewellScreen", "hideStartupWindow"}));
+    QCOMPARE(unloaded.size(), 1);
     QVERIFY(!rig.window->isVisible());
     QCOMPARE(rig.openWindows.count(), 0);
     QTRY_VERIFY(rig.window.isNull());
-    QCOMPARE(rig.closePath.calls.size(), 2); // once only
+    QCOMPARE(unloaded.size(), 1); // once only
     QVERIFY(!quitRequested);
     QCOMPARE(rig.browser.opened, QStringList());
 }

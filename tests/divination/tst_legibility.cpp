@@ -4,7 +4,6 @@
 #include "app/shutdown.h"
 #include "divination/frmabout.h"
 #include "divination/frmmain.h"
-#include "divination/mainwindowclosepath.h"
 #include "fakeplatform.h"
 #include "farewell/frmfarewell.h"
 #include "platform/openwindows.h"
@@ -34,13 +33,6 @@ struct Stage
     OpenWindows windows;
     WebLinks links{fake.browser};
     Shutdown shutdown{windows, fake.processEnd};
-};
-
-class NoClosePath final : public MainWindowClosePath
-{
-public:
-    void showFarewellScreen() override {}
-    void hideStartupWindow() override {}
 };
 
 // Checks one window and closes it; message boxes are modal, so they are checked from within.
@@ -158,15 +150,14 @@ void TestLegibility::everyTextReads_data()
     QTest::addColumn<Scene>("scene");
     QTest::addColumn<bool>("dark");
 
-    static NoClosePath closePath;
     const QList<std::pair<const char *, Scene>> scenes{
         {"main, roll panel in front",
          [](Stage &s, const Check &check) {
-             checkWindow(new frmMain(s.windows, s.fake.random, s.links, closePath), check);
+             checkWindow(new frmMain(s.windows, s.fake.random, s.links), check);
          }},
         {"main, result panel in front",
          [](Stage &s, const Check &check) {
-             auto *window = new frmMain(s.windows, s.fake.random, s.links, closePath);
+             auto *window = new frmMain(s.windows, s.fake.random, s.links);
              auto *roll = window->findChild<QPushButton *>(QStringLiteral("cmdRoll"));
              while (roll->isEnabled())
                  roll->click();
@@ -178,7 +169,9 @@ void TestLegibility::everyTextReads_data()
          }},
         {"farewell screen",
          [](Stage &s, const Check &check) {
-             checkWindow(new frmFarewell(s.windows, s.fake.platform(), s.links, s.shutdown), check);
+             checkWindow(new frmFarewell(s.windows, s.fake.messages, s.fake.clock, s.fake.random,
+                                         s.links, s.shutdown),
+                         check);
          }},
         {"message box",
          [](Stage &, const Check &check) {

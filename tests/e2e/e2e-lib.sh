@@ -429,8 +429,6 @@ query_value() {
     return 1
 }
 
-# Waits for the main window (479 pixels wide). Sets MAIN to its id and MENU_BAR to the height of
-# its menu bar, which sits above the 273 pixels of the window's own area.
 # Starts another copy beside the running one (pid FIRST): it must be refused with a box that
 # Enter dismisses, end, and leave FIRST running.
 expect_second_copy_refused() {
@@ -442,6 +440,8 @@ expect_second_copy_refused() {
     kill -0 "$first" || fail "the running copy ended"
 }
 
+# Waits for the main window (479 pixels wide). Sets MAIN to its id and MENU_BAR to the height of
+# its menu bar, which sits above the 273 pixels of the window's own area.
 wait_for_main_window() {
     MAIN=$(wait_for_window "$1" "$WINDOW_TITLE" '479x*') || fail "no main window"
     MENU_BAR=$(menu_bar_height "$MAIN")

@@ -11,7 +11,6 @@
 #include "platform/processend.h"
 #include "platform/randomsource.h"
 #include "platform/settingsstore.h"
-#include "platform/topmostplacement.h"
 
 #include <QDate>
 #include <QHash>
@@ -128,13 +127,6 @@ public:
     int queries = 0;
 };
 
-class RecordingTopmost final : public TopmostPlacement
-{
-public:
-    void showTopmost(QWidget *window) override;
-    QList<QWidget *> placed;
-};
-
 // Records the request; control comes back to the caller, unlike the real one.
 class RecordingProcessEnd final : public ProcessEnd
 {
@@ -157,11 +149,10 @@ struct FakePlatform
     FixedClock clock;
     ScriptedRandom random;
     FakeInstanceGuard instance;
-    RecordingTopmost topmost;
     RecordingProcessEnd processEnd;
 
     Platform platform()
     {
-        return Platform{browser, messages, settings, clock, random, instance, topmost, processEnd};
+        return Platform{browser, messages, settings, clock, random, instance, processEnd};
     }
 };

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
-#include "qttopmostplacement.h"
+#include "topmostplacement.h"
 
 #include <QWidget>
 
-void QtTopmostPlacement::showTopmost(QWidget *window)
+void showTopmost(QWidget *window)
 {
     window->setAttribute(Qt::WA_ShowWithoutActivating);
     window->setWindowFlag(Qt::WindowStaysOnTopHint, true);
