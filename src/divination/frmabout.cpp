@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "frmabout.h"
 
+#include "divination/accessibility.h"
 #include "divination/formlook.h"
 #include "platform/apptitle.h"
 #include "platform/programicon.h"
@@ -24,6 +25,9 @@ frmAbout::frmAbout(OpenWindows &openWindows, WebLinks &links, QWidget *parent)
     setWindowIcon(programIcon());
     setFixedSize(471, 178);
     adoptFormFonts(this);
+    setAccessibleRole(this, QAccessible::Dialog);
+    markAsDecoration(ui->Picture1);
+    markAsDecoration(ui->Line1);
 
     setColours(this, Qt::white, QColor(64, 64, 0));
     setColours(ui->Line1, Qt::black, Qt::black);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "frmmain.h"
 
+#include "divination/accessibility.h"
 #include "divination/formlook.h"
 #include "divination/frmabout.h"
 #include "divination/mainwindowclosepath.h"
@@ -26,6 +27,7 @@ const Qt::WindowFlags fixedWindow = Qt::Window | Qt::CustomizeWindowHint | Qt::W
 
 // Puts front on top of its sibling and takes the covered one out of reach: a disabled widget
 // gets no focus, no access key and no click, while it stays where it is and is not hidden.
+// Screen readers are told the covered one is not there, as it cannot be seen.
 void bringToFront(QWidget *front, QWidget *covered, QWidget *focusTarget)
 {
     if (front->isEnabled() && !covered->isEnabled())
@@ -35,9 +37,11 @@ void bringToFront(QWidget *front, QWidget *covered, QWidget *focusTarget)
         focus != nullptr && (focus == covered || covered->isAncestorOf(focus));
     front->setEnabled(true);
     front->raise();
+    setCovered(front, false);
     if (coveredHadFocus)
         focusTarget->setFocus(Qt::OtherFocusReason);
     covered->setEnabled(false);
+    setCovered(covered, true);
 }
 
 } // namespace
@@ -67,7 +71,9 @@ frmMain::frmMain(OpenWindows &openWindows, RandomSource &random, WebLinks &links
     // As laid out, the result panel lies over the roll panel and the co-brand offer over the
     // other; the load shows the roll engine's first state and brings the roll panel to the front.
     ui->Frame1->setEnabled(false);
+    setCovered(ui->Frame1, true);
     ui->lblFullBrand->setEnabled(false);
+    setCovered(ui->lblFullBrand, true);
     Form_Load();
     ui->cmdRoll->setFocus(Qt::OtherFocusReason);
 }
@@ -79,6 +85,10 @@ void frmMain::applyLook()
     setWindowTitle(::windowTitle());
     setWindowIcon(programIcon());
     adoptFormFonts(this);
+    setAccessibleRole(ui->centralwidget, QAccessible::Client);
+    for (QWidget *panel : {ui->Frame1, ui->Frame2, ui->fraFullBrand})
+        setAccessibleRole(panel, QAccessible::Grouping);
+    markAsDecoration(ui->Shape1);
     // Menus keep the desktop's font, as they would on any other window.
     ui->menubar->setFont(QApplication::font(ui->menubar));
 
@@ -112,10 +122,15 @@ void frmMain::showRollState()
     const RollView &view = m_roll.view();
     setSizedCaption(ui->lblLabel, view.countCaption);
     setSizedCaption(ui->lblResult, view.dieCaption);
-    ui->lblResult->setAccessibleName(view.dieCaption == QLatin1String("R")
-                                         ? QStringLiteral("Die, not thrown yet")
-                                         : QStringLiteral("Die shows %1").arg(view.dieCaption));
+    const QString die = view.dieCaption == QLatin1String("R")
+                            ? QStringLiteral("Die, not thrown yet")
+                            : QStringLiteral("Die shows %1").arg(view.dieCaption);
+    ui->lblResult->setAccessibleName(die);
+    // A throw keeps the focus on the roll button and the reading moves it to Back: what changed
+    // elsewhere is said through the focused button, which a screen reader speaks at once.
+    ui->cmdRoll->setAccessibleDescription(die + QStringLiteral(". ") + view.countCaption);
     ui->cmdRoll->setText(view.rollButtonCaption);
+    ui->cmdBack->setAccessibleDescription(view.reading);
     ui->lblDesc->setText(view.reading);
     if (view.front == RollView::Panel::Roll)
         bringToFront(ui->Frame1, ui->Frame2, ui->cmdRoll);

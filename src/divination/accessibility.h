@@ -1,0 +1,29 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QAccessible>
+
+class QWidget;
+
+// How the forms present themselves to screen readers where a widget's own accessible name and
+// description are not enough: panels that are groupings rather than windows, decorations and
+// covered parts left out of what a screen reader reviews, link labels that are links with a
+// Press action. The marks are plain widget properties; the interfaces that read them are made by
+// a factory that Qt consults only once an assistive technology asks, so a start without one
+// pays for nothing but a list entry.
+
+// Gives the widget this role on the accessibility bus. Its children marked below are left out
+// of its accessible children, so every widget that holds such a child is given a role here.
+// Call right after the form's setupUi, before an assistive technology can have asked.
+void setAccessibleRole(QWidget *widget, QAccessible::Role role);
+
+// A picture or a line that only decorates: not presented at all.
+void markAsDecoration(QWidget *widget);
+
+// Panels and labels that share one place: the one lying under the other is not presented,
+// though it stays where it is on screen. Announces the change when an assistive technology
+// listens.
+void setCovered(QWidget *widget, bool covered);
+
+// Installs the factory once; cheap, and nothing else runs until Qt asks for an interface.
+void installAccessibleInterfaces();
