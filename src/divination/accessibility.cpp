@@ -155,3 +155,23 @@ void setCovered(QWidget *widget, bool covered)
         QAccessible::updateAccessibility(&reorder);
     }
 }
+
+void announce(QWidget *window, const QString &message)
+{
+    if (!QAccessible::isActive())
+        return;
+    // A child that is never shown: screen readers speak a notification when it says it has
+    // appeared, and it is kept out of the window's reviewable content.
+    static const char announcerName[] = "cubomancerAnnouncer";
+    auto *announcer =
+        window->findChild<QWidget *>(QLatin1String(announcerName), Qt::FindDirectChildrenOnly);
+    if (announcer == nullptr) {
+        announcer = new QWidget(window);
+        announcer->setObjectName(QLatin1String(announcerName));
+        announcer->setProperty(hiddenProperty, true);
+        setAccessibleRole(announcer, QAccessible::Notification);
+    }
+    announcer->setAccessibleName(message);
+    QAccessibleEvent event(announcer, QAccessible::ObjectShow);
+    QAccessible::updateAccessibility(&event);
+}

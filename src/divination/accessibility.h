@@ -25,5 +25,9 @@ void markAsDecoration(QWidget *widget);
 // listens.
 void setCovered(QWidget *widget, bool covered);
 
+// Has a screen reader say the message now, as a notification, without moving the focus or
+// changing what the window shows. Does nothing when no assistive technology listens.
+void announce(QWidget *window, const QString &message);
+
 // Installs the factory once; cheap, and nothing else runs until Qt asks for an interface.
 void installAccessibleInterfaces();

@@ -88,6 +88,7 @@ void frmMain::applyLook()
     setAccessibleRole(ui->centralwidget, QAccessible::Client);
     for (QWidget *panel : {ui->Frame1, ui->Frame2, ui->fraFullBrand})
         setAccessibleRole(panel, QAccessible::Grouping);
+    ui->Frame2->setAccessibleName(ui->Label2->text());
     markAsDecoration(ui->Shape1);
     // Menus keep the desktop's font, as they would on any other window.
     ui->menubar->setFont(QApplication::font(ui->menubar));
@@ -126,11 +127,7 @@ void frmMain::showRollState()
                             ? QStringLiteral("Die, not thrown yet")
                             : QStringLiteral("Die shows %1").arg(view.dieCaption);
     ui->lblResult->setAccessibleName(die);
-    // A throw keeps the focus on the roll button and the reading moves it to Back: what changed
-    // elsewhere is said through the focused button, which a screen reader speaks at once.
-    ui->cmdRoll->setAccessibleDescription(die + QStringLiteral(". ") + view.countCaption);
     ui->cmdRoll->setText(view.rollButtonCaption);
-    ui->cmdBack->setAccessibleDescription(view.reading);
     ui->lblDesc->setText(view.reading);
     if (view.front == RollView::Panel::Roll)
         bringToFront(ui->Frame1, ui->Frame2, ui->cmdRoll);
@@ -173,6 +170,14 @@ void frmMain::cmdRoll_Click()
 {
     m_roll.pressRoll();
     showRollState();
+    // A throw keeps the focus on the roll button, so nothing else would tell a screen reader's
+    // user what the die shows. The reading needs no such help: the focus moves to Back, and
+    // entering the result panel reads it out.
+    const RollView &view = m_roll.view();
+    if (view.front == RollView::Panel::Roll)
+        announce(this, ui->lblResult->accessibleName() + QStringLiteral(". ") + view.countCaption +
+                           QStringLiteral(". ") +
+                           QString(view.rollButtonCaption).remove(QLatin1Char('&')));
 }
 
 void frmMain::cmdBack_Click()
