@@ -1,0 +1,58 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# The whole journey with keys alone, read back through the accessibility bus: four throws, the
+# reading, back, every menu item, the About box, the farewell screen, a referral, leaving.
+source "$(dirname "$0")/a11y-lib.sh"
+
+start_display
+start_accessibility_bus
+start_app
+wait_for_main_window "$APP_PID"
+activate "$MAIN"
+TITLE=$(window_title "$MAIN")
+
+atspi tree "$TITLE" frame divination/frmmain.ui
+atspi focused "push button" "Roll Dice"
+for throw in 1 2 3 4; do
+    keys "$MAIN" space
+    atspi focused "push button" "Roll Dice|Show Result"
+    die=$(atspi name label "Die shows [1-6]")
+    atspi announced "$die\..*"
+done
+keys "$MAIN" space
+atspi focused "push button" "Back"
+atspi tree "$TITLE" frame divination/frmmain.ui
+keys "$MAIN" alt+b
+atspi focused "push button" "Roll Dice"
+pass "throws, reading and back"
+
+# Every menu item that opens a page, then the links of the window, each once.
+opened=0
+for item in "alt+h o" "alt+h v" "alt+h c" "alt+d"; do
+    keys "$MAIN" $item
+    opened=$((opened + 1))
+    wait_for_opened $opened || fail "$item opened nothing"
+done
+links=$(atspi press-links "$TITLE" frame)
+opened=$((opened + links))
+wait_for_opened $opened || fail "the main window's $links links did not each open a page"
+# and one of them from the keyboard
+keys "$MAIN" shift+Tab
+atspi focused link ".+"
+keys "$MAIN" Return
+opened=$((opened + 1))
+wait_for_opened $opened || fail "Enter on a link opened nothing"
+pass "menu items and links"
+
+keys "$MAIN" alt+h a
+ABOUT=$(wait_for_window "$APP_PID" "$TITLE" '471x178') || fail "no About box"
+atspi tree "$TITLE" dialog divination/frmabout.ui
+links=$(atspi press-links "$TITLE" dialog)
+opened=$((opened + links))
+wait_for_opened $opened || fail "the About box's $links links did not each open a page"
+keys "$ABOUT" Escape
+wait_window_gone "$ABOUT" || fail "Escape left the About box open"
+pass "About box"
+
+grep -v "^http://\($SITE_HOST\|$HELP_HOST\)/*" "$OPENED_LOG" && fail "an address off the maker's hosts"
+[ "$(opened_count)" -eq "$opened" ] || fail "expected $opened pages opened, got $(opened_count)"
