@@ -191,10 +191,13 @@ def main(command, *args):
         problems = problems_of_tree(top, args[2])
         if problems:
             sys.exit("\n".join(problems))
-    elif command == "focused":  # ROLE NAME-PATTERN
-        wait("the focus on %s %r" % args,
-             lambda: (lambda obj: obj is not None and obj.getRoleName() == args[0]
-                      and re.fullmatch(args[1], obj.name))(focused()))
+    elif command == "focused":  # ROLE NAME-PATTERN: prints the focused object's name
+        def probe():
+            obj = focused()
+            if obj is not None and obj.getRoleName() == args[0] and re.fullmatch(args[1], obj.name):
+                return obj.name
+            return None
+        print(wait("the focus on %s %r" % args, probe))
     elif command == "name":  # ROLE NAME-PATTERN: prints the name of a showing object
         def probe():
             for obj in walk(application()):
