@@ -1,13 +1,18 @@
 // SPDX-License-Identifier: MIT
 #include "formlook.h"
 
+#include "platform/apptitle.h"
+#include "platform/programicon.h"
+
 #include <QColor>
+#include <QEvent>
 #include <QFont>
+#include <QFontMetricsF>
 #include <QLabel>
 #include <QPalette>
 #include <QScreen>
-#include <QStyle>
 #include <QWidget>
+#include <QWindow>
 
 #include <algorithm>
 #include <cmath>
@@ -37,7 +42,63 @@ void adoptFont(QWidget *widget)
     widget->setFont(font);
 }
 
+// Watches a window until it has been centred with its frame known.
+class FrameCentring final : public QObject
+{
+public:
+    explicit FrameCentring(QWidget *window) : QObject(window), m_window(window)
+    {
+        window->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        switch (event->type()) {
+        case QEvent::Show:
+            if (watched == m_window && m_window->windowHandle() != nullptr) {
+                // The frame shows up on the native window: it is exposed once the window
+                // manager has wrapped it, and it may be moved into its frame.
+                m_window->windowHandle()->installEventFilter(this);
+                centreOnScreen(m_window);
+            }
+            break;
+        case QEvent::Expose:
+        case QEvent::Move:
+        case QEvent::Resize:
+            if (!m_done && framed()) {
+                m_done = true;
+                m_window->removeEventFilter(this);
+                m_window->windowHandle()->removeEventFilter(this);
+                centreOnScreen(m_window);
+                deleteLater();
+            }
+            break;
+        default:
+            break;
+        }
+        return false;
+    }
+
+private:
+    bool framed() const
+    {
+        const QWindow *const native = m_window->windowHandle();
+        return native != nullptr && native->isVisible() && !native->frameMargins().isNull();
+    }
+
+    QWidget *m_window;
+    bool m_done = false;
+};
+
 } // namespace
+
+void setUpWindow(QWidget *window)
+{
+    window->setWindowTitle(windowTitle());
+    window->setWindowIcon(programIcon());
+    adoptFormFonts(window);
+    centreWhenShown(window);
+}
 
 void adoptFormFonts(QWidget *form)
 {
@@ -84,14 +145,34 @@ void keepLeftOf(QWidget *widget, int rightEdge, int leftEdge)
         widget->move(std::max(leftEdge, widget->x() - overhang), widget->y());
 }
 
+void shrinkToFit(QLabel *label)
+{
+    constexpr qreal smallest = 6.0;
+    QFont font = label->font();
+    while (QFontMetricsF(font).horizontalAdvance(label->text()) > label->width() &&
+           font.pointSizeF() > smallest)
+        font.setPointSizeF(font.pointSizeF() - 0.25);
+    label->setFont(font);
+}
+
 void centreOnScreen(QWidget *window)
 {
     const QScreen *screen = window->screen();
     if (screen == nullptr)
         return;
-    // move() places the frame's corner, so centre the frame, decorations included where the
-    // window system has told us their size.
-    window->move(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, window->frameSize(),
-                                     screen->availableGeometry())
-                     .topLeft());
+    QWindow *const native = window->windowHandle();
+    const QMargins frame = native != nullptr ? native->frameMargins() : QMargins();
+    const QPoint corner = screen->availableGeometry().center() -
+                          QRect(QPoint(), window->size().grownBy(frame)).center();
+    // The window system takes a shown window's position as that of its frame; a window not
+    // yet shown is placed by its inside, the frame being unknown.
+    if (native != nullptr && native->isVisible())
+        native->setFramePosition(corner);
+    else
+        window->move(corner);
+}
+
+void centreWhenShown(QWidget *window)
+{
+    new FrameCentring(window);
 }

@@ -6,7 +6,13 @@ class QLabel;
 class QString;
 class QWidget;
 
-// How the program's forms look, beyond what their .ui files can hold.
+// How the program's windows look and where they appear, beyond what their .ui files can hold.
+// Every window is built the same way: setupUi, then setUpWindow, then its own colours with
+// setColours; links are LinkLabels in the .ui.
+
+// Gives a window the program's title and icon, adopts its form's fonts and centres it by its
+// outer frame when it is first shown (see centreWhenShown).
+void setUpWindow(QWidget *window);
 
 // Gives each font of the form that asks for Verdana or MS Sans Serif a stand-in with close
 // metrics for systems that lack it, and snaps point sizes to whole pixels at 96 dpi, the sizes
@@ -25,5 +31,15 @@ void setSizedCaption(QLabel *label, const QString &caption);
 // Moves a widget left, as little as needed, so that it ends at rightEdge; never past leftEdge.
 void keepLeftOf(QWidget *widget, int rightEdge, int leftEdge);
 
-// Places a window in the middle of the available area of its screen.
+// Shrinks a one-line label's font, a quarter point at a time, until its text fits its width:
+// substitutes for Verdana run wider than Verdana itself.
+void shrinkToFit(QLabel *label);
+
+// Places a window's outer frame, as far as its size is known yet, in the middle of the
+// available area of its screen.
 void centreOnScreen(QWidget *window);
+
+// Centres the window when it is first shown, and once more as soon as the window manager has
+// framed it: only then are the title bar and borders known, and without them the frame would
+// sit low by half their height.
+void centreWhenShown(QWidget *window);

@@ -5,8 +5,6 @@
 #include "divination/formlook.h"
 #include "divination/frmabout.h"
 #include "divination/mainwindowclosepath.h"
-#include "platform/apptitle.h"
-#include "platform/programicon.h"
 #include "ui_frmmain.h"
 #include "weblinks/weblinks.h"
 
@@ -82,9 +80,7 @@ frmMain::~frmMain() = default;
 
 void frmMain::applyLook()
 {
-    setWindowTitle(::windowTitle());
-    setWindowIcon(programIcon());
-    adoptFormFonts(this);
+    setUpWindow(this);
     setAccessibleRole(ui->centralwidget, QAccessible::Client);
     for (QWidget *panel : {ui->Frame1, ui->Frame2, ui->fraFullBrand})
         setAccessibleRole(panel, QAccessible::Grouping);
@@ -143,15 +139,6 @@ void frmMain::bringFullBrandToFront()
 void frmMain::bringCoBrandToFront()
 {
     bringToFront(ui->lblCobrand, ui->lblFullBrand, ui->lblCobrand);
-}
-
-void frmMain::showEvent(QShowEvent *event)
-{
-    if (!m_placed) {
-        m_placed = true;
-        centreOnScreen(this);
-    }
-    ProgramWindow<QMainWindow>::showEvent(event);
 }
 
 void frmMain::Form_Load()

@@ -2,6 +2,9 @@
 #include "frmfarewell.h"
 
 #include "app/shutdown.h"
+#include "divination/accessibility.h"
+#include "divination/formlook.h"
+#include "divination/linklabel.h"
 #include "platform/apptitle.h"
 #include "platform/clock.h"
 #include "platform/messageboxes.h"
@@ -12,47 +15,15 @@
 #include "ui_frmfarewell.h"
 #include "weblinks/weblinks.h"
 
+#include <QAccessible>
 #include <QFocusEvent>
-#include <QFontMetricsF>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QMouseEvent>
-#include <QPalette>
-#include <QScreen>
 #include <QTextDocument>
 
 #include <limits>
 
 namespace {
-
-QFont verdana(qreal points, bool bold = false)
-{
-    QFont font(QStringLiteral("Verdana"));
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
-}
-
-void setColours(QWidget *widget, const QColor &text, const QColor &background = QColor())
-{
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, text);
-    if (background.isValid()) {
-        palette.setColor(QPalette::Window, background);
-        widget->setAutoFillBackground(true);
-    }
-    widget->setPalette(palette);
-}
-
-// Substitutes for Verdana run wider than Verdana itself; a one-line label that would lose its
-// last letters gets a slightly smaller size instead.
-QFont shrunkToFit(QFont font, const QString &text, int width)
-{
-    constexpr qreal smallest = 6.0;
-    while (QFontMetricsF(font).horizontalAdvance(text) > width && font.pointSizeF() > smallest)
-        font.setPointSizeF(font.pointSizeF() - 0.25);
-    return font;
-}
 
 // A change of window (a message box, another program) is no visit to or from a field; only
 // moves between the controls of this window apply the prompt rules.
@@ -77,13 +48,17 @@ frmFarewell::frmFarewell(OpenWindows &openWindows, const Platform &platform, Web
     for (QLineEdit *field :
          {m_ui->txtName, m_ui->txtEmail, m_ui->txtFriendName, m_ui->txtFriendEmail})
         field->setMaxLength(std::numeric_limits<int>::max());
-    setWindowTitle(::windowTitle());
-    setWindowIcon(programIcon());
+    setUpWindow(this);
     setFixedSize(size());
+    // To a screen reader the screen is a dialog whose message is the support message, so that
+    // message is read out when the screen appears.
+    setAccessibleRole(this, QAccessible::Dialog);
+    markAsDecoration(m_ui->Picture1);
 
     m_ui->Picture1->setPixmap(programIcon().pixmap(QSize(32, 32)));
     m_ui->Label1->setText(::windowTitle());
-    for (QLabel *label : {m_ui->Label1, m_ui->Label2, m_ui->Label3, m_ui->lblGoToHome})
+    for (QLabel *label : std::initializer_list<QLabel *>{m_ui->Label1, m_ui->Label2, m_ui->Label3,
+                                                         m_ui->lblGoToHome})
         label->setTextFormat(Qt::PlainText);
     m_ui->Label2->setText(supportMessage(1));
     m_ui->Label3->setText(promotionText());
@@ -96,21 +71,22 @@ frmFarewell::frmFarewell(OpenWindows &openWindows, const Platform &platform, Web
                         {m_ui->txtFriendEmail, friendEmailPrompt()},
                         {m_ui->txtMessage, messagePrompt()}};
     for (const ReferralField &field : std::as_const(m_referralFields)) {
+        // The prompt goes as soon as the field is entered; its words stay the field's name.
+        field.widget->setAccessibleName(field.prompt);
         setFieldText(field.widget, field.prompt);
         field.widget->installEventFilter(this);
     }
     setFieldText(m_ui->txtMessage, messageInitialText());
-    m_ui->lblGoToHome->installEventFilter(this);
 
     connect(m_ui->cmdClose, &QPushButton::clicked, this, &frmFarewell::cmdClose_Click);
     // toggled rather than clicked: unticking the box from its own handler runs the handler once
     // more, as a click on a real check box would, and that run must find nothing to do.
     connect(m_ui->Check1, &QCheckBox::toggled, this, &frmFarewell::Check1_Click);
     connect(m_ui->cmdSubmit, &QPushButton::clicked, this, &frmFarewell::cmdSubmit_Click);
+    connect(m_ui->lblGoToHome, &LinkLabel::clicked, this, &frmFarewell::lblGoToHome_Click);
 
     // The Exit button is the first control to take the focus once the user activates the screen.
     m_ui->cmdClose->setFocus();
-    centreOnScreen();
     Form_Load();
 }
 
@@ -159,19 +135,15 @@ QString frmFarewell::promotionText()
 
 void frmFarewell::applyLook()
 {
-    setColours(this, palette().color(QPalette::WindowText), Qt::white);
-
-    // Point sizes such as 9.75 cannot be written in a form file, so all fonts are set here.
-    m_ui->Label1->setFont(QFont(QStringLiteral("MS Sans Serif"), 18));
-    m_ui->Label2->setFont(verdana(9.75, true));
-    m_ui->Check1->setFont(verdana(14.25));
-    setColours(m_ui->Check1, QColor(0, 0, 192));
-
+    // The screen paints its own light background, so its text is black whatever the desktop's
+    // colours are; the two framed panels are navy with white captions.
     const QColor navy(0, 0, 128);
-    for (QGroupBox *frame : {m_ui->Frame2, m_ui->Frame6}) {
-        frame->setFont(verdana(9.75, true));
-        setColours(frame, Qt::white, navy);
-    }
+    setColours(this, Qt::white, Qt::black);
+    setTextColour(m_ui->Check1, QColor(0, 0, 192));
+    for (QWidget *frame : {m_ui->Frame2, m_ui->Frame6})
+        setColours(frame, navy, Qt::white);
+    setTextColour(m_ui->lblGoToHome, QColor(255, 255, 0));
+
     // A frame's font is for its caption; the fields keep the ordinary one. Marking every
     // property as set stops the frame's face, size and weight from seeping through.
     for (QWidget *field :
@@ -181,25 +153,7 @@ void frmFarewell::applyLook()
         ordinary.setResolveMask(QFont::AllPropertiesResolved);
         field->setFont(ordinary);
     }
-    m_ui->cmdSubmit->setFont(verdana(8.25, true));
-
-    m_ui->Label3->setFont(verdana(9));
-    setColours(m_ui->Label3, Qt::white);
-    QFont link = verdana(9, true);
-    link.setUnderline(true);
-    m_ui->lblGoToHome->setFont(
-        shrunkToFit(link, m_ui->lblGoToHome->text(), m_ui->lblGoToHome->width()));
-    setColours(m_ui->lblGoToHome, QColor(255, 255, 0));
-}
-
-void frmFarewell::centreOnScreen()
-{
-    const QScreen *const display = screen();
-    if (display == nullptr)
-        return;
-    // Until the window is shown its frame is unknown, and only the inside can be centred.
-    const QRect outside = isVisible() ? frameGeometry() : geometry();
-    move(pos() + display->availableGeometry().center() - outside.center());
+    shrinkToFit(m_ui->lblGoToHome);
 }
 
 void frmFarewell::Form_Load()
@@ -210,8 +164,8 @@ void frmFarewell::Form_Load()
     // converting an out-of-range value.
     const int k = scaled >= 0.0f && scaled < 4.0f ? static_cast<int>(scaled) : 0;
     m_ui->Label2->setText(supportMessage(k));
+    setAccessibleDescription(m_ui->Label2->text());
     m_platform.topmost.showTopmost(this);
-    centreOnScreen();
 }
 
 void frmFarewell::Form_Unload()
@@ -274,6 +228,18 @@ void frmFarewell::refuseSpace(QWidget *field)
     field->setFocus();
 }
 
+void frmFarewell::applyPromptRule(const ReferralField &field, bool entering)
+{
+    if (entering && !field.widget->hasFocus())
+        return; // left again before a delayed entry came to be applied
+    const QString text = fieldText(field.widget);
+    const std::optional<QString> changed = entering
+                                               ? ReferralText::textOnEntering(text, field.prompt)
+                                               : ReferralText::textOnLeaving(text, field.prompt);
+    if (changed)
+        setFieldText(field.widget, *changed);
+}
+
 bool frmFarewell::eventFilter(QObject *watched, QEvent *event)
 {
     switch (event->type()) {
@@ -284,12 +250,14 @@ bool frmFarewell::eventFilter(QObject *watched, QEvent *event)
         for (const ReferralField &field : std::as_const(m_referralFields)) {
             if (field.widget != watched)
                 continue;
-            const QString text = fieldText(field.widget);
-            const std::optional<QString> changed =
-                event->type() == QEvent::FocusIn ? ReferralText::textOnEntering(text, field.prompt)
-                                                 : ReferralText::textOnLeaving(text, field.prompt);
-            if (changed)
-                setFieldText(field.widget, *changed);
+            if (event->type() == QEvent::FocusIn && QAccessible::isActive()) {
+                // Screen readers hear of the focus only after this handler; told of the cleared
+                // prompt first, they would take it for all the news and never name the field.
+                QMetaObject::invokeMethod(
+                    this, [this, field] { applyPromptRule(field, true); }, Qt::QueuedConnection);
+                continue;
+            }
+            applyPromptRule(field, event->type() == QEvent::FocusIn);
         }
         break;
     case QEvent::KeyPress:
@@ -299,14 +267,6 @@ bool frmFarewell::eventFilter(QObject *watched, QEvent *event)
                 refuseSpace(field);
                 return true;
             }
-        }
-        break;
-    case QEvent::MouseButtonRelease:
-        if (watched == m_ui->lblGoToHome) {
-            const auto *const mouse = static_cast<const QMouseEvent *>(event);
-            if (mouse->button() == Qt::LeftButton &&
-                m_ui->lblGoToHome->rect().contains(mouse->position().toPoint()))
-                lblGoToHome_Click();
         }
         break;
     default:

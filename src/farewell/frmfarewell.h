@@ -56,7 +56,6 @@ private:
     };
 
     void applyLook();
-    void centreOnScreen();
     void Form_Load();
 
     void cmdClose_Click();
@@ -67,6 +66,8 @@ private:
     QString fieldText(const QWidget *field) const;
     void setFieldText(QWidget *field, const QString &text);
     void refuseSpace(QWidget *field);
+    // Clears the prompt on entering the field, restores it on leaving (referraltext).
+    void applyPromptRule(const ReferralField &field, bool entering);
 
     std::unique_ptr<Ui::frmFarewell> m_ui;
     const Platform m_platform;

@@ -20,7 +20,7 @@ expect_said() {
     poll said "$SPOKEN" "$1" || fail "Orca did not say '$1'; it said: $(speech | tail -n +"$SPOKEN")"
     SPOKEN=$(($(speech | wc -l) + 1))
 }
-E2E_CLEANUPS+=('speech >"$ARTEFACTS/$SCENARIO-speech.txt"; cp "$E2E_ROOT/orca.out" "$ARTEFACTS/$SCENARIO-orca.out"')
+E2E_CLEANUPS+=('speech >"$ARTEFACTS/$SCENARIO-speech.txt"; cp "$E2E_ROOT/orca.out" "$ORCA_LOG" "$ARTEFACTS/"')
 
 # Orca writes its log in blocks; a customisation of this private home has it write each line
 # at once, so that the test can follow what it says.
