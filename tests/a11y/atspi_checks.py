@@ -25,8 +25,9 @@ ROLE_OF_CLASS = {
     "QGroupBox": "panel",
     "QAction": "menu item",
 }
-# Containers that a screen reader does not present as something of their own.
-UNNAMED_ROLES = {"filler", "menu bar", "popup menu", "separator"}
+# Containers that a screen reader does not present as something of their own, and the parts of
+# a control that its role and place name well enough.
+UNNAMED_ROLES = {"filler", "menu bar", "popup menu", "separator", "scroll bar"}
 
 
 def caption(text):
