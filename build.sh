@@ -14,6 +14,8 @@ packages=(
     # tests: a real X session, its tools, the packaging validators, fuzzing and profiling
     xvfb xauth xdotool x11-utils xclip imagemagick openbox desktop-file-utils appstream
     clang libclang-rt-14-dev valgrind strace dpkg-dev file groff-base man-db
+    # accessibility tests: a private session bus, the desktop's accessibility bus, a screen reader
+    dbus-daemon dbus-bin at-spi2-core python3-pyatspi orca
 )
 
 install_missing() {
