@@ -4,6 +4,7 @@
 #include "platform/apptitle.h"
 #include "platform/programicon.h"
 
+#include <QAbstractButton>
 #include <QColor>
 #include <QEvent>
 #include <QFont>
@@ -63,8 +64,8 @@ public:
             }
             break;
         case QEvent::Expose:
-        case QEvent::Move:
-        case QEvent::Resize:
+            // Only once the window manager has placed and mapped the window does a new
+            // position count as the program's own, not as a hint for the first placement.
             if (!m_done && framed()) {
                 m_done = true;
                 m_window->removeEventFilter(this);
@@ -83,11 +84,29 @@ private:
     bool framed() const
     {
         const QWindow *const native = m_window->windowHandle();
-        return native != nullptr && native->isVisible() && !native->frameMargins().isNull();
+        return native != nullptr && native->isExposed() && !native->frameMargins().isNull();
     }
 
     QWidget *m_window;
     bool m_done = false;
+};
+
+// Qt presses a button for its access key without moving the focus to it, so the control being
+// left would not see the user leave before the press. A click moves the focus first; so does this.
+class FocusOnAccessKey final : public QObject
+{
+public:
+    using QObject::QObject;
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Shortcut) {
+            auto *const button = static_cast<QAbstractButton *>(watched);
+            if (button->isEnabled() && button->focusPolicy() != Qt::NoFocus)
+                button->setFocus(Qt::ShortcutFocusReason);
+        }
+        return false;
+    }
 };
 
 } // namespace
@@ -98,6 +117,10 @@ void setUpWindow(QWidget *window)
     window->setWindowIcon(programIcon());
     adoptFormFonts(window);
     centreWhenShown(window);
+    auto *const accessKeys = new FocusOnAccessKey(window);
+    const auto buttons = window->findChildren<QAbstractButton *>();
+    for (QAbstractButton *button : buttons)
+        button->installEventFilter(accessKeys);
 }
 
 void adoptFormFonts(QWidget *form)

@@ -10,8 +10,9 @@ class QWidget;
 // Every window is built the same way: setupUi, then setUpWindow, then its own colours with
 // setColours; links are LinkLabels in the .ui.
 
-// Gives a window the program's title and icon, adopts its form's fonts and centres it by its
-// outer frame when it is first shown (see centreWhenShown).
+// Gives a window the program's title and icon, adopts its form's fonts, centres it by its outer
+// frame when it is first shown (see centreWhenShown), and lets the access key of each of its
+// buttons move the focus to the button before pressing it, as a click does.
 void setUpWindow(QWidget *window);
 
 // Gives each font of the form that asks for Verdana or MS Sans Serif a stand-in with close

@@ -2,6 +2,7 @@
 #include "app/shutdown.h"
 #include "fakeplatform.h"
 #include "farewell/frmfarewell.h"
+#include "farewell/referraltext.h"
 #include "platform/openwindows.h"
 #include "siteconfig.h"
 #include "testenvironment.h"
@@ -130,6 +131,7 @@ private Q_SLOTS:
     void submitFromScreen_data();
     void submitFromScreen();
     void submitRefusalFromScreen();
+    void accessKeyLeavesTheFieldFirst();
     void leavingEndsProgram_data();
     void leavingEndsProgram();
 
@@ -425,6 +427,10 @@ void TestFarewell::checkBoxOpensHomePageOncePerTick_data()
         QTest::mouseClick(farewell->findChild<QCheckBox *>(QStringLiteral("Check1")),
                           Qt::LeftButton);
     });
+    QTest::newRow("mouse click at the right end") << Action([](frmFarewell *farewell) {
+        auto *box = farewell->findChild<QCheckBox *>(QStringLiteral("Check1"));
+        QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(box->width() - 1, box->height() / 2));
+    });
     QTest::newRow("space key") << Action([](frmFarewell *farewell) {
         auto *box = farewell->findChild<QCheckBox *>(QStringLiteral("Check1"));
         box->setFocus(Qt::TabFocusReason);
@@ -505,6 +511,24 @@ void TestFarewell::submitFromScreen()
     QCOMPARE(textOf(screen.field(QStringLiteral("txtMessage"))), messageBefore);
     QVERIFY(screen.farewell->isVisible());
     QCOMPARE(screen.fake.processEnd.statuses, QList<int>());
+}
+
+void TestFarewell::accessKeyLeavesTheFieldFirst()
+{
+    Screen screen;
+    QVERIFY(screen.activate());
+    auto *name = screen.control<QLineEdit>("txtName");
+    name->setFocus(Qt::MouseFocusReason);
+    QCOMPARE(name->text(), QString());
+
+    // Like a click, the access key takes the focus to the button before the checks run, so the
+    // emptied field has its prompt back by then.
+    QString nameWhileChecked;
+    screen.fake.messages.onShow = [&](const QString &) { nameWhileChecked = name->text(); };
+    QTest::keyClick(screen.farewell, Qt::Key_N, Qt::AltModifier);
+    QTRY_COMPARE(screen.fake.messages.texts().size(), 1);
+    QCOMPARE(nameWhileChecked, ReferralText::namePrompt());
+    QCOMPARE(QApplication::focusWidget(), screen.control<QWidget>("cmdSubmit"));
 }
 
 void TestFarewell::submitRefusalFromScreen()
