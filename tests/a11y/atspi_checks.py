@@ -38,12 +38,18 @@ def caption(text):
 def form(name):
     """(object name, class, caption, parent object name) of every control of a form."""
     root = ElementTree.parse(os.path.join(SOURCE_DIR, "src", name)).getroot()
+    # A control of the program's own class counts as the Qt class it extends, unless its role
+    # is a different one.
+    extends = {custom.findtext("class"): custom.findtext("extends")
+               for custom in root.iter("customwidget")}
     controls = []
 
     def visit(element, parent):
         for child in element:
             if child.tag in ("widget", "action"):
                 cls = child.get("class", "QAction")
+                if cls not in ROLE_OF_CLASS:
+                    cls = extends.get(cls, cls)
                 text = None
                 for prop in child.findall("property"):
                     if prop.get("name") in ("text", "title") and prop.find("string") is not None:
