@@ -9,9 +9,8 @@ start_accessibility_bus
 start_app
 wait_for_main_window "$APP_PID"
 activate "$MAIN"
-TITLE=$(window_title "$MAIN")
 
-atspi tree "$TITLE" frame divination/frmmain.ui
+atspi tree "$WINDOW_TITLE" frame divination/frmmain.ui
 atspi focused "push button" "Roll Dice" >/dev/null
 for throw in 1 2 3 4; do
     keys "$MAIN" space
@@ -21,7 +20,7 @@ for throw in 1 2 3 4; do
 done
 keys "$MAIN" space
 atspi focused "push button" "Back" >/dev/null
-atspi tree "$TITLE" frame divination/frmmain.ui
+atspi tree "$WINDOW_TITLE" frame divination/frmmain.ui
 keys "$MAIN" alt+b
 atspi focused "push button" "Roll Dice" >/dev/null
 pass "throws, reading and back"
@@ -33,7 +32,7 @@ for item in "alt+h o" "alt+h v" "alt+h c" "alt+d"; do
     opened=$((opened + 1))
     wait_for_opened $opened || fail "$item opened nothing"
 done
-links=$(atspi press-links "$TITLE" frame)
+links=$(atspi press-links "$WINDOW_TITLE" frame)
 opened=$((opened + links))
 wait_for_opened $opened || fail "the main window's $links links did not each open a page"
 # and one of them from the keyboard
@@ -45,20 +44,19 @@ wait_for_opened $opened || fail "Enter on a link opened nothing"
 pass "menu items and links"
 
 keys "$MAIN" alt+h a
-ABOUT=$(wait_for_window "$APP_PID" "$TITLE" '471x178') || fail "no About box"
-atspi tree "$TITLE" dialog divination/frmabout.ui
-links=$(atspi press-links "$TITLE" dialog)
+ABOUT=$(wait_for_window "$APP_PID" "$WINDOW_TITLE" '471x178') || fail "no About box"
+atspi tree "$WINDOW_TITLE" dialog divination/frmabout.ui
+links=$(atspi press-links "$WINDOW_TITLE" dialog)
 opened=$((opened + links))
 wait_for_opened $opened || fail "the About box's $links links did not each open a page"
 keys "$ABOUT" Escape
 wait_window_gone "$ABOUT" || fail "Escape left the About box open"
 pass "About box"
 
-keys "$MAIN" alt+f x
-FAREWELL=$(wait_for_window "$APP_PID" "$TITLE" 741x315) || fail "no farewell screen"
-atspi dialog-says "$TITLE" >/dev/null
-atspi tree "$TITLE" dialog farewell/frmfarewell.ui
-links=$(atspi press-links "$TITLE" dialog)
+exit_to_farewell "$APP_PID"
+atspi dialog-says "$WINDOW_TITLE" >/dev/null
+atspi tree "$WINDOW_TITLE" dialog farewell/frmfarewell.ui
+links=$(atspi press-links "$WINDOW_TITLE" dialog)
 opened=$((opened + links))
 wait_for_opened $opened || fail "the farewell screen's $links links did not each open a page"
 activate "$FAREWELL"

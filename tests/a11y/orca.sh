@@ -37,7 +37,6 @@ expect_said "Screen reader on"
 start_app
 wait_for_main_window "$APP_PID"
 activate "$MAIN"
-TITLE=$(window_title "$MAIN")
 atspi focused "push button" "Roll Dice"
 
 for throw in 1 2 3 4; do
@@ -51,9 +50,8 @@ reading=$(atspi name label "(?!Cubomancer Result).+")
 expect_said "$reading"
 pass "Orca says each throw and the reading"
 
-keys "$MAIN" alt+f x
-FAREWELL=$(wait_for_window "$APP_PID" "$TITLE" 741x315) || fail "no farewell screen"
-message=$(atspi dialog-says "$TITLE")
+exit_to_farewell "$APP_PID"
+message=$(atspi dialog-says "$WINDOW_TITLE")
 expect_said "$message"
 pass "Orca says the farewell screen's message"
 
