@@ -5,12 +5,10 @@
 #include "platform/programicon.h"
 
 #include <QAbstractButton>
-#include <QColor>
 #include <QEvent>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QLabel>
-#include <QPalette>
 #include <QScreen>
 #include <QWidget>
 #include <QWindow>
@@ -132,22 +130,6 @@ void adoptFormFonts(QWidget *form)
         if (child->testAttribute(Qt::WA_SetFont))
             adoptFont(child);
     }
-}
-
-void setColours(QWidget *widget, const QColor &background, const QColor &text)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, background);
-    palette.setColor(QPalette::WindowText, text);
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
-}
-
-void setTextColour(QWidget *widget, const QColor &text)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, text);
-    widget->setPalette(palette);
 }
 
 void fitToText(QLabel *label)

@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-class QColor;
 class QLabel;
 class QString;
 class QWidget;
 
 // How the program's windows look and where they appear, beyond what their .ui files can hold.
-// Every window is built the same way: setupUi, then setUpWindow, then its own colours with
-// setColours; links are LinkLabels in the .ui.
+// Every window is built the same way: setupUi, then setUpWindow. Its fonts and colours are in
+// its .ui file, links are LinkLabels there, and wherever the form fixes a background it fixes
+// the text colour on it too, so a dark desktop theme cannot turn text on the light panels pale.
 
 // Gives a window the program's title and icon, adopts its form's fonts, centres it by its outer
 // frame when it is first shown (see centreWhenShown), and lets the access key of each of its
@@ -19,11 +19,6 @@ void setUpWindow(QWidget *window);
 // metrics for systems that lack it, and snaps point sizes to whole pixels at 96 dpi, the sizes
 // the layout was drawn with (8 pt is the 11-pixel 8.25 pt). Call once, right after setupUi.
 void adoptFormFonts(QWidget *form);
-
-// Opaque background and text colour, inherited by the children through the palette. The text
-// colour is always set, so a dark desktop theme cannot turn text on the light panels pale.
-void setColours(QWidget *widget, const QColor &background, const QColor &text);
-void setTextColour(QWidget *widget, const QColor &text);
 
 // A label sized to its text takes the size of its caption, keeping its left and top edges.
 void fitToText(QLabel *label);

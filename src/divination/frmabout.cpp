@@ -27,8 +27,6 @@ frmAbout::frmAbout(OpenWindows &openWindows, WebLinks &links, QWidget *parent)
     markAsDecoration(ui->Picture1);
     markAsDecoration(ui->Line1);
 
-    setColours(this, Qt::white, QColor(64, 64, 0));
-    setColours(ui->Line1, Qt::black, Qt::black);
     ui->Picture1->setPixmap(programIcon().pixmap(32, 32));
     fitToText(ui->Picture1);
 

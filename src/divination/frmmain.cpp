@@ -15,10 +15,6 @@
 
 namespace {
 
-const QColor darkGreen(0, 64, 0);
-const QColor lightGreen(128, 255, 128);
-const QColor cream(255, 255, 192);
-
 const Qt::WindowFlags fixedWindow = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                                     Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                                     Qt::MSWindowsFixedSizeDialogHint;
@@ -91,17 +87,6 @@ void frmMain::applyLook()
 
     // The client area is fixed; the window takes whatever height the menu bar needs on top.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
-
-    setColours(ui->centralwidget, darkGreen, Qt::black);
-    setColours(ui->fraFullBrand, darkGreen, Qt::black);
-    setColours(ui->Frame1, lightGreen, Qt::black);
-    setColours(ui->Frame2, lightGreen, Qt::black);
-    setTextColour(ui->Label61, cream);
-    setColours(ui->lblCobrand, darkGreen, cream);
-    setColours(ui->lblFullBrand, darkGreen, cream);
-    setTextColour(ui->Label2, QColor(0, 0, 255));
-    setTextColour(ui->Label1, QColor(103, 43, 227));
-    setTextColour(ui->lblResult, QColor(0, 128, 0));
 
     fitToText(ui->Label2);
 

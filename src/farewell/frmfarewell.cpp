@@ -135,15 +135,6 @@ QString frmFarewell::promotionText()
 
 void frmFarewell::applyLook()
 {
-    // The screen paints its own light background, so its text is black whatever the desktop's
-    // colours are; the two framed panels are navy with white captions.
-    const QColor navy(0, 0, 128);
-    setColours(this, Qt::white, Qt::black);
-    setTextColour(m_ui->Check1, QColor(0, 0, 192));
-    for (QWidget *frame : {m_ui->Frame2, m_ui->Frame6})
-        setColours(frame, navy, Qt::white);
-    setTextColour(m_ui->lblGoToHome, QColor(255, 255, 0));
-
     // A frame's font is for its caption; the fields keep the ordinary one. Marking every
     // property as set stops the frame's face, size and weight from seeping through.
     for (QWidget *field :
