@@ -15,8 +15,9 @@ atspi focused "push button" "Roll Dice" >/dev/null
 for throw in 1 2 3 4; do
     keys "$MAIN" space
     atspi focused "push button" "Roll Dice|Show Result" >/dev/null
+    atspi name label "Roll Your Dice $throw .*" >/dev/null
     die=$(atspi name label "Die shows [1-6]")
-    atspi announced "$die\..*"
+    atspi announced "$die\. Roll Your Dice $throw .*"
 done
 keys "$MAIN" space
 atspi focused "push button" "Back" >/dev/null

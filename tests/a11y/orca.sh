@@ -41,6 +41,7 @@ atspi focused "push button" "Roll Dice"
 
 for throw in 1 2 3 4; do
     keys "$MAIN" space
+    atspi name label "Roll Your Dice $throw .*" >/dev/null
     die=$(atspi name label "Die shows [1-6]")
     expect_said "$die"
 done
