@@ -9,12 +9,13 @@ AT_SPI_BUS_LAUNCHER=${AT_SPI_BUS_LAUNCHER:-/usr/libexec/at-spi-bus-launcher}
 # The system's own Python: pyatspi is a Debian package, not a pip one.
 PYTHON=/usr/bin/python3
 [ -x "$AT_SPI_BUS_LAUNCHER" ] || { echo "SKIP ($SCENARIO): at-spi2-core is not installed" >&2; exit 77; }
-command -v dbus-daemon >/dev/null || { echo "SKIP ($SCENARIO): dbus-daemon is not installed" >&2; exit 77; }
+for tool in dbus-daemon dbus-send; do
+    command -v $tool >/dev/null || { echo "SKIP ($SCENARIO): $tool is not installed" >&2; exit 77; }
+done
 "$PYTHON" -c 'import pyatspi' 2>/dev/null || { echo "SKIP ($SCENARIO): python3-pyatspi is not installed" >&2; exit 77; }
 : "${SOURCE_DIR:?SOURCE_DIR must name the source tree}"
 
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
-export NO_AT_BRIDGE=0 GTK_MODULES=
 
 # Starts the session bus and the accessibility bus on it; call after start_display.
 start_accessibility_bus() {
