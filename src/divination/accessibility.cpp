@@ -148,12 +148,10 @@ void setCovered(QWidget *widget, bool covered)
     widget->setProperty(hiddenProperty, covered);
     if (!QAccessible::isActive())
         return;
+    // Only the showing state: the children-changed signal that a reorder event would raise
+    // reaches clients malformed from this Qt's bridge, and they drop it.
     QAccessibleEvent event(widget, covered ? QAccessible::ObjectHide : QAccessible::ObjectShow);
     QAccessible::updateAccessibility(&event);
-    if (QWidget *parent = widget->parentWidget()) {
-        QAccessibleEvent reorder(parent, QAccessible::ObjectReorder);
-        QAccessible::updateAccessibility(&reorder);
-    }
 }
 
 void announce(QWidget *window, const QString &message)
@@ -167,6 +165,8 @@ void announce(QWidget *window, const QString &message)
         window->findChild<QWidget *>(QLatin1String(announcerName), Qt::FindDirectChildrenOnly);
     if (announcer == nullptr) {
         announcer = new QWidget(window);
+        // Hidden explicitly, so that showing the window never shows it with the other children.
+        announcer->hide();
         announcer->setObjectName(QLatin1String(announcerName));
         announcer->setProperty(hiddenProperty, true);
         setAccessibleRole(announcer, QAccessible::Notification);
