@@ -23,6 +23,8 @@ packages=(
     weston xwayland qt6-wayland
     # the Debian package: its build tools, lintian and hardening-check (devscripts)
     build-essential debhelper lintian devscripts
+    # accessibility tests: a private session bus, the desktop's accessibility bus, a screen reader
+    dbus-daemon dbus-bin at-spi2-core python3-pyatspi orca
 )
 
 install_missing() {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "frmabout.h"
 
+#include "divination/accessibility.h"
 #include "divination/formlook.h"
 #include "platform/apptitle.h"
 #include "platform/programicon.h"
@@ -22,6 +23,9 @@ frmAbout::frmAbout(OpenWindows &openWindows, WebLinks &links, QWidget *parent)
     ui->setupUi(this);
     setFixedSize(471, 178);
     setUpWindow(this);
+    setAccessibleRole(this, QAccessible::Dialog);
+    markAsDecoration(ui->Picture1);
+    markAsDecoration(ui->Line1);
 
     ui->Picture1->setPixmap(programIcon().pixmap(32, 32));
     fitToText(ui->Picture1);

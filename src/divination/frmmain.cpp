@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "frmmain.h"
 
+#include "divination/accessibility.h"
 #include "divination/formlook.h"
 #include "divination/frmabout.h"
 #include "ui_frmmain.h"
@@ -19,6 +20,7 @@ const Qt::WindowFlags fixedWindow = Qt::Window | Qt::CustomizeWindowHint | Qt::W
 
 // Puts front on top of its sibling and takes the covered one out of reach: a disabled widget
 // gets no focus, no access key and no click, while it stays where it is and is not hidden.
+// Screen readers are told the covered one is not there, as it cannot be seen.
 void bringToFront(QWidget *front, QWidget *covered, QWidget *focusTarget)
 {
     if (front->isEnabled() && !covered->isEnabled())
@@ -28,9 +30,11 @@ void bringToFront(QWidget *front, QWidget *covered, QWidget *focusTarget)
         focus != nullptr && (focus == covered || covered->isAncestorOf(focus));
     front->setEnabled(true);
     front->raise();
+    setCovered(front, false);
     if (coveredHadFocus)
         focusTarget->setFocus(Qt::OtherFocusReason);
     covered->setEnabled(false);
+    setCovered(covered, true);
 }
 
 } // namespace
@@ -59,7 +63,9 @@ frmMain::frmMain(OpenWindows &openWindows, RandomSource &random, WebLinks &links
     // As laid out, the result panel lies over the roll panel and the co-brand offer over the
     // other; the load shows the roll engine's first state and brings the roll panel to the front.
     ui->Frame1->setEnabled(false);
+    setCovered(ui->Frame1, true);
     ui->lblFullBrand->setEnabled(false);
+    setCovered(ui->lblFullBrand, true);
     Form_Load();
     ui->cmdRoll->setFocus(Qt::OtherFocusReason);
 }
@@ -69,6 +75,11 @@ frmMain::~frmMain() = default;
 void frmMain::applyLook()
 {
     setUpWindow(this);
+    setAccessibleRole(ui->centralwidget, QAccessible::Client);
+    for (QWidget *panel : {ui->Frame1, ui->Frame2, ui->fraFullBrand})
+        setAccessibleRole(panel, QAccessible::Grouping);
+    ui->Frame2->setAccessibleName(ui->Label2->text());
+    markAsDecoration(ui->Shape1);
     // Menus keep the desktop's font, as they would on any other window.
     ui->menubar->setFont(QApplication::font(ui->menubar));
 
@@ -91,9 +102,10 @@ void frmMain::showRollState()
     const RollView &view = m_roll.view();
     setSizedCaption(ui->lblLabel, view.countCaption);
     setSizedCaption(ui->lblResult, view.dieCaption);
-    ui->lblResult->setAccessibleName(view.dieCaption == QLatin1String("R")
-                                         ? QStringLiteral("Die, not thrown yet")
-                                         : QStringLiteral("Die shows %1").arg(view.dieCaption));
+    const QString die = view.dieCaption == QLatin1String("R")
+                            ? QStringLiteral("Die, not thrown yet")
+                            : QStringLiteral("Die shows %1").arg(view.dieCaption);
+    ui->lblResult->setAccessibleName(die);
     ui->cmdRoll->setText(view.rollButtonCaption);
     ui->lblDesc->setText(view.reading);
     if (view.front == RollView::Panel::Roll)
@@ -127,6 +139,14 @@ void frmMain::cmdRoll_Click()
 {
     m_roll.pressRoll();
     showRollState();
+    // A throw keeps the focus on the roll button, so nothing else would tell a screen reader's
+    // user what the die shows. The reading needs no such help: the focus moves to Back, and
+    // entering the result panel reads it out.
+    const RollView &view = m_roll.view();
+    if (view.front == RollView::Panel::Roll)
+        announce(this, ui->lblResult->accessibleName() + QStringLiteral(". ") + view.countCaption +
+                           QStringLiteral(". ") +
+                           QString(view.rollButtonCaption).remove(QLatin1Char('&')));
 }
 
 void frmMain::cmdBack_Click()

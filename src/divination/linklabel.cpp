@@ -1,15 +1,22 @@
 // SPDX-License-Identifier: MIT
 #include "linklabel.h"
 
+#include "divination/accessibility.h"
+
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <QStyleOptionFocusRect>
-#include <QStylePainter>
+#include <QPainter>
 
 LinkLabel::LinkLabel(QWidget *parent) : QLabel(parent)
 {
+    installAccessibleInterfaces();
     setCursor(Qt::PointingHandCursor);
     setFocusPolicy(Qt::TabFocus);
+}
+
+void LinkLabel::click()
+{
+    Q_EMIT clicked();
 }
 
 void LinkLabel::mousePressEvent(QMouseEvent *event)
@@ -33,7 +40,7 @@ void LinkLabel::mouseReleaseEvent(QMouseEvent *event)
     m_pressed = false;
     event->accept();
     if (wasPressed && rect().contains(event->position().toPoint()))
-        Q_EMIT clicked();
+        click();
 }
 
 void LinkLabel::keyPressEvent(QKeyEvent *event)
@@ -44,7 +51,7 @@ void LinkLabel::keyPressEvent(QKeyEvent *event)
     case Qt::Key_Enter:
         if (event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier) {
             event->accept();
-            Q_EMIT clicked();
+            click();
             return;
         }
         break;
@@ -57,12 +64,15 @@ void LinkLabel::keyPressEvent(QKeyEvent *event)
 void LinkLabel::paintEvent(QPaintEvent *event)
 {
     QLabel::paintEvent(event);
-    // A plain label draws no focus cue, so a keyboard user would not see where Tab went.
+    // A plain label draws no focus cue, so a keyboard user would not see where Tab went. The
+    // style's dotted cue all but vanishes on the dark green; the text's own colour stands out
+    // against whatever the text itself is drawn on.
     if (!hasFocus())
         return;
-    QStylePainter painter(this);
-    QStyleOptionFocusRect option;
-    option.initFrom(this);
-    option.backgroundColor = palette().color(backgroundRole());
-    painter.drawPrimitive(QStyle::PE_FrameFocusRect, option);
+    QPainter painter(this);
+    QPen pen(palette().color(foregroundRole()));
+    pen.setWidth(1);
+    pen.setStyle(Qt::DashLine);
+    painter.setPen(pen);
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }

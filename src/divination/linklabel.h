@@ -4,13 +4,16 @@
 #include <QLabel>
 
 // A label that acts as a web link: pointing-hand pointer, clicked on a left-button release over
-// it, and reachable by Tab and pressed with Space or Enter for those without a mouse.
+// it, and reachable by Tab and pressed with Space or Enter for those without a mouse. Screen
+// readers see it as a link whose Press action clicks it.
 class LinkLabel : public QLabel
 {
     Q_OBJECT
 
 public:
     explicit LinkLabel(QWidget *parent = nullptr);
+
+    void click();
 
 Q_SIGNALS:
     void clicked();

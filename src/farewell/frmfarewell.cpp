@@ -2,6 +2,7 @@
 #include "frmfarewell.h"
 
 #include "app/shutdown.h"
+#include "divination/accessibility.h"
 #include "divination/formlook.h"
 #include "divination/linklabel.h"
 #include "platform/apptitle.h"
@@ -14,6 +15,7 @@
 #include "ui_frmfarewell.h"
 #include "weblinks/weblinks.h"
 
+#include <QAccessible>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -48,6 +50,10 @@ frmFarewell::frmFarewell(OpenWindows &openWindows, MessageBoxes &messages, const
         field->setMaxLength(std::numeric_limits<int>::max());
     setUpWindow(this);
     setFixedSize(size());
+    // To a screen reader the screen is a dialog whose message is the support message, so that
+    // message is read out when the screen appears.
+    setAccessibleRole(this, QAccessible::Dialog);
+    markAsDecoration(m_ui->Picture1);
 
     m_ui->Picture1->setPixmap(programIcon().pixmap(QSize(32, 32)));
     m_ui->Label1->setText(::windowTitle());
@@ -65,6 +71,8 @@ frmFarewell::frmFarewell(OpenWindows &openWindows, MessageBoxes &messages, const
                         {m_ui->txtFriendEmail, friendEmailPrompt()},
                         {m_ui->txtMessage, messagePrompt()}};
     for (const ReferralField &field : std::as_const(m_referralFields)) {
+        // The prompt goes as soon as the field is entered; its words stay the field's name.
+        field.widget->setAccessibleName(field.prompt);
         setFieldText(field.widget, field.prompt);
         field.widget->installEventFilter(this);
     }
@@ -147,6 +155,7 @@ void frmFarewell::Form_Load()
     // converting an out-of-range value.
     const int k = scaled >= 0.0f && scaled < 4.0f ? static_cast<int>(scaled) : 0;
     m_ui->Label2->setText(supportMessage(k));
+    setAccessibleDescription(m_ui->Label2->text());
     showTopmost(this);
 }
 
@@ -210,6 +219,18 @@ void frmFarewell::refuseSpace(QWidget *field)
     field->setFocus();
 }
 
+void frmFarewell::applyPromptRule(const ReferralField &field, bool entering)
+{
+    if (entering && !field.widget->hasFocus())
+        return; // left again before a delayed entry came to be applied
+    const QString text = fieldText(field.widget);
+    const std::optional<QString> changed = entering
+                                               ? ReferralText::textOnEntering(text, field.prompt)
+                                               : ReferralText::textOnLeaving(text, field.prompt);
+    if (changed)
+        setFieldText(field.widget, *changed);
+}
+
 bool frmFarewell::eventFilter(QObject *watched, QEvent *event)
 {
     switch (event->type()) {
@@ -220,12 +241,14 @@ bool frmFarewell::eventFilter(QObject *watched, QEvent *event)
         for (const ReferralField &field : std::as_const(m_referralFields)) {
             if (field.widget != watched)
                 continue;
-            const QString text = fieldText(field.widget);
-            const std::optional<QString> changed =
-                event->type() == QEvent::FocusIn ? ReferralText::textOnEntering(text, field.prompt)
-                                                 : ReferralText::textOnLeaving(text, field.prompt);
-            if (changed)
-                setFieldText(field.widget, *changed);
+            if (event->type() == QEvent::FocusIn && QAccessible::isActive()) {
+                // Screen readers hear of the focus only after this handler; told of the cleared
+                // prompt first, they would take it for all the news and never name the field.
+                QMetaObject::invokeMethod(
+                    this, [this, field] { applyPromptRule(field, true); }, Qt::QueuedConnection);
+                continue;
+            }
+            applyPromptRule(field, event->type() == QEvent::FocusIn);
         }
         break;
     case QEvent::KeyPress:

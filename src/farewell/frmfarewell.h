@@ -73,6 +73,8 @@ private:
     QString fieldText(const QWidget *field) const;
     void setFieldText(QWidget *field, const QString &text);
     void refuseSpace(QWidget *field);
+    // Clears the prompt on entering the field, restores it on leaving (referraltext).
+    void applyPromptRule(const ReferralField &field, bool entering);
 
     std::unique_ptr<Ui::frmFarewell> m_ui;
     MessageBoxes &m_messages;

@@ -3,6 +3,7 @@
 #include "divination/linklabel.h"
 #include "testenvironment.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include <QScreen>
 #include <QSignalSpy>
@@ -166,6 +167,11 @@ void TestFormParts::linkLabel_data()
         QTest::keyClick(&l, Qt::Key_Return, Qt::ControlModifier);
     }) << 0;
     QTest::newRow("a letter") << Gesture([](LinkLabel &l) { QTest::keyClick(&l, Qt::Key_A); }) << 0;
+    QTest::newRow("a screen reader's Press") << Gesture([](LinkLabel &l) {
+        QAccessibleInterface *link = QAccessible::queryAccessibleInterface(&l);
+        QCOMPARE(link->role(), QAccessible::Link);
+        link->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    }) << 1;
 }
 
 void TestFormParts::linkLabel()

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "accessibilitychecks.h"
 #include "divination/frmabout.h"
 #include "fakeplatform.h"
 #include "formgeometry.h"
@@ -18,6 +19,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include <algorithm>
 #include <functional>
 
 namespace {
@@ -73,6 +75,7 @@ private Q_SLOTS:
     void linksLeaveItOpen_data();
     void linksLeaveItOpen();
     void everyControlHasAnAccessibleName();
+    void linkFocusCueStandsOut();
 
 private:
     // Shows the box modally and runs whileOpen once it is up; returns when exec() does.
@@ -280,15 +283,30 @@ void TestFrmAbout::everyControlHasAnAccessibleName()
     Rig rig;
     frmAbout &box = rig.make();
     box.show();
-    const auto controls = box.findChildren<QWidget *>();
-    QCOMPARE(controls.size(), 8);
-    for (QWidget *control : controls) {
-        QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(control);
-        QVERIFY(accessible);
+    // Every control but the two decorations, the icon and the line, is reached and named.
+    const auto decorations = {box.findChild<QWidget *>(QStringLiteral("Picture1")),
+                              box.findChild<QWidget *>(QStringLiteral("Line1"))};
+    const auto reached = reachableInterfaces(&box);
+    QCOMPARE(reached.size(), box.findChildren<QWidget *>().size() - int(decorations.size()));
+    for (QAccessibleInterface *accessible : reached) {
+        QVERIFY(!std::count(decorations.begin(), decorations.end(), accessible->object()));
         QVERIFY2(!accessible->text(QAccessible::Name).trimmed().isEmpty(),
-                 qPrintable(control->objectName()));
+                 qPrintable(accessible->object()->objectName()));
     }
     box.close();
+}
+
+void TestFrmAbout::linkFocusCueStandsOut()
+{
+    Rig rig;
+    frmAbout &box = rig.make();
+    box.show();
+    box.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&box));
+    for (const char *name : {"lblHomePage", "lblCoBrand"}) {
+        const double contrast = focusCueContrast(box.findChild<QWidget *>(QLatin1String(name)));
+        QVERIFY2(contrast >= 3.0, qPrintable(QStringLiteral("%1: %2").arg(name).arg(contrast)));
+    }
 }
 
 QTEST_MAIN(TestFrmAbout)
