@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Every text of every window stays legible whatever the desktop's colours: the colour a text is
 // painted with and the background it is painted on differ as much as WCAG 2.x asks.
+#include "accessibilitychecks.h"
 #include "app/shutdown.h"
 #include "divination/frmabout.h"
 #include "divination/frmmain.h"
@@ -22,7 +23,6 @@
 #include <QTest>
 #include <QTimer>
 
-#include <cmath>
 #include <functional>
 
 namespace {
@@ -51,24 +51,6 @@ void checkWindow(QWidget *window, const Check &check)
 QPalette darkPalette()
 {
     return QPalette(QColor(49, 54, 59));
-}
-
-double channel(int value)
-{
-    const double c = value / 255.0;
-    return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
-}
-
-double luminance(const QColor &colour)
-{
-    return 0.2126 * channel(colour.red()) + 0.7152 * channel(colour.green()) +
-           0.0722 * channel(colour.blue());
-}
-
-double contrast(const QColor &a, const QColor &b)
-{
-    const double la = luminance(a), lb = luminance(b);
-    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
 // 18 pt and up, or 14 pt bold and up.
@@ -118,7 +100,7 @@ void expectLegible(QWidget *window)
         ++texts;
         const auto [text, ground] = paintedColours(widget);
         const double needed = isLargeText(widget->font()) ? 3.0 : 4.5;
-        const double ratio = contrast(text, ground);
+        const double ratio = contrastRatio(text, ground);
         if (ratio < needed)
             QFAIL(qPrintable(QStringLiteral("%1: %2 on %3 is %4 : 1, needs %5 : 1")
                                  .arg(widget->objectName(), text.name(), ground.name())
