@@ -3,6 +3,7 @@
 
 #include "apptitle.h"
 
+#include <QLabel>
 #include <QMessageBox>
 
 MessageAnswer QtMessageBoxes::show(const QString &text, MessageIcon icon, MessageButtons buttons,
@@ -12,6 +13,10 @@ MessageAnswer QtMessageBoxes::show(const QString &text, MessageIcon icon, Messag
         icon == MessageIcon::Stop ? QMessageBox::Critical : QMessageBox::Information;
     QMessageBox box(qtIcon, applicationTitle(), text, QMessageBox::NoButton, parent);
     box.setTextFormat(Qt::PlainText);
+    // A screen reader says what the icon means instead of passing over an unnamed picture.
+    if (auto *iconLabel = box.findChild<QLabel *>(QStringLiteral("qt_msgboxex_icon_label")))
+        iconLabel->setAccessibleName(icon == MessageIcon::Stop ? QStringLiteral("Stop")
+                                                               : QStringLiteral("Information"));
     if (buttons == MessageButtons::YesNo) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         box.setDefaultButton(QMessageBox::Yes);

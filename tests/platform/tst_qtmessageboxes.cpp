@@ -3,6 +3,7 @@
 #include "platform/qtmessageboxes.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
@@ -62,6 +63,7 @@ void TestQtMessageBoxes::boxAsShownAndAnswered()
     QString caption, shownText;
     QMessageBox::Icon shownIcon = QMessageBox::NoIcon;
     Qt::TextFormat format = Qt::AutoText;
+    QString iconName;
     QMessageBox::StandardButtons shownButtons;
     QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
     QMessageBox::StandardButton escapeButton = QMessageBox::NoButton;
@@ -75,6 +77,9 @@ void TestQtMessageBoxes::boxAsShownAndAnswered()
         shownText = seen->text();
         shownIcon = seen->icon();
         format = seen->textFormat();
+        if (const auto *iconLabel =
+                seen->findChild<QLabel *>(QStringLiteral("qt_msgboxex_icon_label")))
+            iconName = iconLabel->accessibleName();
         shownButtons = seen->standardButtons();
         defaultButton = seen->standardButton(seen->defaultButton());
         if (auto *escape = qobject_cast<QPushButton *>(seen->escapeButton()))
@@ -96,6 +101,7 @@ void TestQtMessageBoxes::boxAsShownAndAnswered()
     QCOMPARE(shownText, text);
     QCOMPARE(format, Qt::PlainText);
     QTEST(int(shownIcon), "qtIcon");
+    QVERIFY2(!iconName.isEmpty(), "the icon has no name for a screen reader");
     QTEST(int(shownButtons), "shownButtons");
     QTEST(int(defaultButton), "defaultButton");
     QTEST(int(escapeButton), "escapeButton");
