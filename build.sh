@@ -12,24 +12,28 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 
-packages=(
-    cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools fonts-dejavu-core
-    # tests: a real X session, its tools, the packaging validators, fuzzing and profiling
+# What building and running the program needs; each command adds what its own work needs.
+build_packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools fonts-dejavu-core)
+# the Debian package: its build tools
+package_packages=(build-essential debhelper dpkg-dev)
+test_packages=(
+    # a real X session, its tools, the packaging validators, fuzzing and profiling
     xvfb xauth xdotool x11-utils xclip imagemagick openbox desktop-file-utils appstream
     clang libclang-rt-14-dev clang-format valgrind strace dpkg-dev file groff-base man-db
     # the session-manager test client
     libsm-dev pkgconf
     # Wayland sessions: a compositor with XWayland, and Qt's Wayland plugin
     weston xwayland qt6-wayland
-    # the Debian package: its build tools, lintian and hardening-check (devscripts)
-    build-essential debhelper lintian devscripts
+    # the Debian package's checks: lintian and hardening-check (devscripts)
+    "${package_packages[@]}" lintian devscripts
     # accessibility tests: a private session bus, the desktop's accessibility bus, a screen reader
     dbus-daemon dbus-bin at-spi2-core python3-pyatspi orca
 )
 
+# Installs those of the given packages (and the build's own) that are missing.
 install_missing() {
     local missing=()
-    for package in "${packages[@]}"; do
+    for package in "${build_packages[@]}" "$@"; do
         dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' \
             || missing+=("$package")
     done
@@ -59,13 +63,13 @@ run)
     exec build/src/cubomancer
     ;;
 check)
-    install_missing
+    install_missing clang-format
     configure_and_build build -DCUBOMANCER_WERROR=ON -DBUILD_TESTING=ON
     (cd build && ctest --output-on-failure --timeout 600 -L unit)
     check_layout
     ;;
 test)
-    install_missing
+    install_missing "${test_packages[@]}"
     configure_and_build build -DCUBOMANCER_WERROR=ON -DBUILD_TESTING=ON
     (cd build && ctest --output-on-failure --timeout 600)
     check_layout
@@ -83,7 +87,7 @@ test)
     tests/valgrind/run.sh
     ;;
 package)
-    install_missing
+    install_missing "${package_packages[@]}"
     # Whatever else debian/control asks for to build.
     if ! dpkg-checkbuilddeps >/dev/null 2>&1; then
         sudo=()
