@@ -45,12 +45,26 @@ run() {
     "$@" >>"$rows" || { echo "FAILED: $*" >&2; failed=1; }
 }
 
-run "${driver[@]}" --platform offscreen
+# Start-up is timed twice on each platform: without a session bus (the toolkit then tries to
+# start one for each process, as under a bare xvfb-run) and with one, as on a desktop. The idle
+# rows come from the first.
+nobus=(env -u DBUS_SESSION_BUS_ADDRESS)
+withbus() {
+    if command -v dbus-run-session >/dev/null; then
+        run "$@"
+    else
+        echo "| Start-up with a session bus | not measured: dbus-run-session is missing | - | - |" >>"$rows"
+    fi
+}
+xvfb=(xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp")
+
+run "${nobus[@]}" "${driver[@]}" --platform offscreen
+withbus dbus-run-session -- "${driver[@]}" --platform offscreen --no-idle
 if command -v xvfb-run >/dev/null; then
     strace_option=()
     command -v strace >/dev/null && strace_option=(--strace)
-    run xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" \
-        "${driver[@]}" --platform xcb "${strace_option[@]}"
+    run "${nobus[@]}" "${xvfb[@]}" "${driver[@]}" --platform xcb "${strace_option[@]}"
+    withbus "${xvfb[@]}" dbus-run-session -- "${driver[@]}" --platform xcb --no-idle
 else
     echo "| Start-up and idle under Xvfb | not measured: xvfb-run is missing | - | - |" >>"$rows"
 fi
