@@ -108,13 +108,14 @@ bool WindowProbe::eventFilter(QObject *watched, QEvent *event)
     return false;
 }
 
-// Hands the event to its receiver now, as the application would right after this filter, so
-// that the moment its handling has ended can be taken. The widgets paint and the backing store
-// is flushed inside that handling.
+// Sends the event on now, down the rest of its way (the filters installed on its receiver, then
+// the receiver itself), as the application would right after this filter, so that the moment
+// its handling has ended can be taken. The widgets paint and the backing store is flushed inside
+// that handling.
 bool WindowProbe::deliverWindowEvent(QObject *watched, QEvent *event)
 {
     m_delivering = true;
-    watched->event(event);
+    QCoreApplication::instance()->notify(watched, event);
     m_delivering = false;
     if (m_painted)
         frameComplete();
