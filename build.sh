@@ -60,7 +60,8 @@ package)
     install_missing
     configure_and_build build
     (cd build && cpack -G DEB)
-    echo "Install with: sudo apt install ./build/cubomancer_${CUBOMANCER_VERSION:-1.15}_$(dpkg --print-architecture).deb"
+    version=$(sed -n 's/^project(cubomancer VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
+    echo "Install with: sudo apt install ./build/cubomancer_${version}_$(dpkg --print-architecture).deb"
     ;;
 *)
     echo "usage: $0 run|test|package" >&2

@@ -17,7 +17,7 @@ int main(int argc, char *argv[])
     QApplication application(argc, argv);
 
     QMainWindow window;
-    window.setWindowTitle(QStringLiteral("Cubomancer v1.15"));
+    window.setWindowTitle(QStringLiteral("Cubomancer v" CUBOMANCER_VERSION));
     // The main window's client area; the menu bar comes on top as it does there.
     auto *client = new QWidget(&window);
     client->setFixedSize(479, 273);

@@ -22,6 +22,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QPalette>
 #include <QPixmap>
 #include <QTextStream>
 
@@ -119,6 +120,9 @@ struct Shot
 {
     const char *fileName;
     std::function<QWidget *(Stage &)> build;
+    // Under a dark desktop theme: light text on dark ground wherever the window leaves the
+    // colours to the desktop.
+    bool dark = false;
 };
 
 const Shot shots[] = {
@@ -132,6 +136,11 @@ const Shot shots[] = {
      [](Stage &stage) -> QWidget * {
          return new frmFarewell(stage.openWindows, stage.platform(), stage.links, stage.shutdown);
      }},
+    {"farewell-dark.png",
+     [](Stage &stage) -> QWidget * {
+         return new frmFarewell(stage.openWindows, stage.platform(), stage.links, stage.shutdown);
+     },
+     true},
 };
 
 bool render(QWidget *window, const QString &path)
@@ -160,8 +169,10 @@ int main(int argc, char *argv[])
         return 1;
     }
 
+    const QPalette desktop = QApplication::palette();
     int failures = 0;
     for (const Shot &shot : shots) {
+        QApplication::setPalette(shot.dark ? QPalette(QColor(49, 54, 59)) : desktop);
         Stage stage;
         QWidget *window = shot.build(stage);
         const QString path = folder.filePath(QLatin1String(shot.fileName));

@@ -3,6 +3,7 @@
 
 #include "app/mainwindowstarter.h"
 #include "app/shutdown.h"
+#include "platform/apptitle.h"
 #include "platform/clock.h"
 #include "platform/instanceguard.h"
 #include "platform/messageboxes.h"
@@ -27,6 +28,7 @@ frmStartup::frmStartup(OpenWindows &openWindows, const Platform &platform, Updat
       m_platform(platform), m_reminder(reminder), m_shutdown(shutdown), m_mainWindow(mainWindow)
 {
     ui->setupUi(this);
+    setWindowTitle(::windowTitle());
     Form_Load();
 }
 

@@ -1,13 +1,17 @@
 // SPDX-License-Identifier: MIT
 #include "formlook.h"
 
-#include <QColor>
+#include "platform/apptitle.h"
+#include "platform/programicon.h"
+
+#include <QAbstractButton>
+#include <QEvent>
 #include <QFont>
+#include <QFontMetricsF>
 #include <QLabel>
-#include <QPalette>
 #include <QScreen>
-#include <QStyle>
 #include <QWidget>
+#include <QWindow>
 
 #include <algorithm>
 #include <cmath>
@@ -37,7 +41,85 @@ void adoptFont(QWidget *widget)
     widget->setFont(font);
 }
 
+// Watches a window until it has been centred with its frame known.
+class FrameCentring final : public QObject
+{
+public:
+    explicit FrameCentring(QWidget *window) : QObject(window), m_window(window)
+    {
+        window->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        switch (event->type()) {
+        case QEvent::Show:
+            if (watched == m_window && m_window->windowHandle() != nullptr) {
+                // The frame shows up on the native window: it is exposed once the window
+                // manager has wrapped it, and it may be moved into its frame.
+                m_window->windowHandle()->installEventFilter(this);
+                centreOnScreen(m_window);
+            }
+            break;
+        case QEvent::Expose:
+            // Only once the window manager has placed and mapped the window does a new
+            // position count as the program's own, not as a hint for the first placement.
+            if (!m_done && framed()) {
+                m_done = true;
+                m_window->removeEventFilter(this);
+                m_window->windowHandle()->removeEventFilter(this);
+                centreOnScreen(m_window);
+                deleteLater();
+            }
+            break;
+        default:
+            break;
+        }
+        return false;
+    }
+
+private:
+    bool framed() const
+    {
+        const QWindow *const native = m_window->windowHandle();
+        return native != nullptr && native->isExposed() && !native->frameMargins().isNull();
+    }
+
+    QWidget *m_window;
+    bool m_done = false;
+};
+
+// Qt presses a button for its access key without moving the focus to it, so the control being
+// left would not see the user leave before the press. A click moves the focus first; so does this.
+class FocusOnAccessKey final : public QObject
+{
+public:
+    using QObject::QObject;
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Shortcut) {
+            auto *const button = static_cast<QAbstractButton *>(watched);
+            if (button->isEnabled() && button->focusPolicy() != Qt::NoFocus)
+                button->setFocus(Qt::ShortcutFocusReason);
+        }
+        return false;
+    }
+};
+
 } // namespace
+
+void setUpWindow(QWidget *window)
+{
+    window->setWindowTitle(windowTitle());
+    window->setWindowIcon(programIcon());
+    adoptFormFonts(window);
+    centreWhenShown(window);
+    auto *const accessKeys = new FocusOnAccessKey(window);
+    const auto buttons = window->findChildren<QAbstractButton *>();
+    for (QAbstractButton *button : buttons)
+        button->installEventFilter(accessKeys);
+}
 
 void adoptFormFonts(QWidget *form)
 {
@@ -48,22 +130,6 @@ void adoptFormFonts(QWidget *form)
         if (child->testAttribute(Qt::WA_SetFont))
             adoptFont(child);
     }
-}
-
-void setColours(QWidget *widget, const QColor &background, const QColor &text)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, background);
-    palette.setColor(QPalette::WindowText, text);
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
-}
-
-void setTextColour(QWidget *widget, const QColor &text)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, text);
-    widget->setPalette(palette);
 }
 
 void fitToText(QLabel *label)
@@ -84,14 +150,34 @@ void keepLeftOf(QWidget *widget, int rightEdge, int leftEdge)
         widget->move(std::max(leftEdge, widget->x() - overhang), widget->y());
 }
 
+void shrinkToFit(QLabel *label)
+{
+    constexpr qreal smallest = 6.0;
+    QFont font = label->font();
+    while (QFontMetricsF(font).horizontalAdvance(label->text()) > label->width() &&
+           font.pointSizeF() > smallest)
+        font.setPointSizeF(font.pointSizeF() - 0.25);
+    label->setFont(font);
+}
+
 void centreOnScreen(QWidget *window)
 {
     const QScreen *screen = window->screen();
     if (screen == nullptr)
         return;
-    // move() places the frame's corner, so centre the frame, decorations included where the
-    // window system has told us their size.
-    window->move(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, window->frameSize(),
-                                     screen->availableGeometry())
-                     .topLeft());
+    QWindow *const native = window->windowHandle();
+    const QMargins frame = native != nullptr ? native->frameMargins() : QMargins();
+    const QPoint corner = screen->availableGeometry().center() -
+                          QRect(QPoint(), window->size().grownBy(frame)).center();
+    // The window system takes a shown window's position as that of its frame; a window not
+    // yet shown is placed by its inside, the frame being unknown.
+    if (native != nullptr && native->isVisible())
+        native->setFramePosition(corner);
+    else
+        window->move(corner);
+}
+
+void centreWhenShown(QWidget *window)
+{
+    new FrameCentring(window);
 }

@@ -1,22 +1,24 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-class QColor;
 class QLabel;
 class QString;
 class QWidget;
 
-// How the program's forms look, beyond what their .ui files can hold.
+// How the program's windows look and where they appear, beyond what their .ui files can hold.
+// Every window is built the same way: setupUi, then setUpWindow. Its fonts and colours are in
+// its .ui file, links are LinkLabels there, and wherever the form fixes a background it fixes
+// the text colour on it too, so a dark desktop theme cannot turn text on the light panels pale.
+
+// Gives a window the program's title and icon, adopts its form's fonts, centres it by its outer
+// frame when it is first shown (see centreWhenShown), and lets the access key of each of its
+// buttons move the focus to the button before pressing it, as a click does.
+void setUpWindow(QWidget *window);
 
 // Gives each font of the form that asks for Verdana or MS Sans Serif a stand-in with close
 // metrics for systems that lack it, and snaps point sizes to whole pixels at 96 dpi, the sizes
 // the layout was drawn with (8 pt is the 11-pixel 8.25 pt). Call once, right after setupUi.
 void adoptFormFonts(QWidget *form);
-
-// Opaque background and text colour, inherited by the children through the palette. The text
-// colour is always set, so a dark desktop theme cannot turn text on the light panels pale.
-void setColours(QWidget *widget, const QColor &background, const QColor &text);
-void setTextColour(QWidget *widget, const QColor &text);
 
 // A label sized to its text takes the size of its caption, keeping its left and top edges.
 void fitToText(QLabel *label);
@@ -25,5 +27,15 @@ void setSizedCaption(QLabel *label, const QString &caption);
 // Moves a widget left, as little as needed, so that it ends at rightEdge; never past leftEdge.
 void keepLeftOf(QWidget *widget, int rightEdge, int leftEdge);
 
-// Places a window in the middle of the available area of its screen.
+// Shrinks a one-line label's font, a quarter point at a time, until its text fits its width:
+// substitutes for Verdana run wider than Verdana itself.
+void shrinkToFit(QLabel *label);
+
+// Places a window's outer frame, as far as its size is known yet, in the middle of the
+// available area of its screen.
 void centreOnScreen(QWidget *window);
+
+// Centres the window when it is first shown, and once more as soon as the window manager has
+// framed it: only then are the title bar and borders known, and without them the frame would
+// sit low by half their height.
+void centreWhenShown(QWidget *window);

@@ -20,17 +20,13 @@ frmAbout::frmAbout(OpenWindows &openWindows, WebLinks &links, QWidget *parent)
       ui(std::make_unique<Ui::frmAbout>()), m_links(links)
 {
     ui->setupUi(this);
-    setWindowTitle(::windowTitle());
-    setWindowIcon(programIcon());
     setFixedSize(471, 178);
-    adoptFormFonts(this);
+    setUpWindow(this);
 
-    setColours(this, Qt::white, QColor(64, 64, 0));
-    setColours(ui->Line1, Qt::black, Qt::black);
     ui->Picture1->setPixmap(programIcon().pixmap(32, 32));
     fitToText(ui->Picture1);
 
-    fitToText(ui->Label2);
+    setSizedCaption(ui->Label2, ::windowTitle());
     fitToText(ui->lblCoBrand);
     setSizedCaption(ui->lblHomePage,
                     QStringLiteral("Click here to visit ") + WebLinks::homePageAddress());
@@ -51,12 +47,6 @@ void frmAbout::done(int result)
     // Escape lands here through reject(); whichever way the box is left, it unloads.
     ProgramWindow<QDialog>::done(result);
     unload();
-}
-
-void frmAbout::showEvent(QShowEvent *event)
-{
-    centreOnScreen(this);
-    ProgramWindow<QDialog>::showEvent(event);
 }
 
 void frmAbout::cmdOK_Click()

@@ -27,9 +27,6 @@ public:
 
     void done(int result) override;
 
-protected:
-    void showEvent(QShowEvent *event) override;
-
 private:
     void cmdOK_Click();
     void lblHomePage_Click();

@@ -4,8 +4,6 @@
 #include "divination/formlook.h"
 #include "divination/frmabout.h"
 #include "divination/mainwindowclosepath.h"
-#include "platform/apptitle.h"
-#include "platform/programicon.h"
 #include "ui_frmmain.h"
 #include "weblinks/weblinks.h"
 
@@ -15,10 +13,6 @@
 #include <QPointer>
 
 namespace {
-
-const QColor darkGreen(0, 64, 0);
-const QColor lightGreen(128, 255, 128);
-const QColor cream(255, 255, 192);
 
 const Qt::WindowFlags fixedWindow = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                                     Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
@@ -76,25 +70,12 @@ frmMain::~frmMain() = default;
 
 void frmMain::applyLook()
 {
-    setWindowTitle(::windowTitle());
-    setWindowIcon(programIcon());
-    adoptFormFonts(this);
+    setUpWindow(this);
     // Menus keep the desktop's font, as they would on any other window.
     ui->menubar->setFont(QApplication::font(ui->menubar));
 
     // The client area is fixed; the window takes whatever height the menu bar needs on top.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
-
-    setColours(ui->centralwidget, darkGreen, Qt::black);
-    setColours(ui->fraFullBrand, darkGreen, Qt::black);
-    setColours(ui->Frame1, lightGreen, Qt::black);
-    setColours(ui->Frame2, lightGreen, Qt::black);
-    setTextColour(ui->Label61, cream);
-    setColours(ui->lblCobrand, darkGreen, cream);
-    setColours(ui->lblFullBrand, darkGreen, cream);
-    setTextColour(ui->Label2, QColor(0, 0, 255));
-    setTextColour(ui->Label1, QColor(103, 43, 227));
-    setTextColour(ui->lblResult, QColor(0, 128, 0));
 
     fitToText(ui->Label2);
 
@@ -131,15 +112,6 @@ void frmMain::bringFullBrandToFront()
 void frmMain::bringCoBrandToFront()
 {
     bringToFront(ui->lblCobrand, ui->lblFullBrand, ui->lblCobrand);
-}
-
-void frmMain::showEvent(QShowEvent *event)
-{
-    if (!m_placed) {
-        m_placed = true;
-        centreOnScreen(this);
-    }
-    ProgramWindow<QMainWindow>::showEvent(event);
 }
 
 void frmMain::Form_Load()

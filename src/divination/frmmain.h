@@ -41,7 +41,6 @@ public:
 
 protected:
     void Form_Unload() override;
-    void showEvent(QShowEvent *event) override;
 
 private:
     void Form_Load();
@@ -66,5 +65,4 @@ private:
     WebLinks &m_links;
     MainWindowClosePath &m_closePath;
     RollSequence m_roll;
-    bool m_placed = false;
 };

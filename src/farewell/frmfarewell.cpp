@@ -2,6 +2,8 @@
 #include "frmfarewell.h"
 
 #include "app/shutdown.h"
+#include "divination/formlook.h"
+#include "divination/linklabel.h"
 #include "platform/apptitle.h"
 #include "platform/clock.h"
 #include "platform/messageboxes.h"
@@ -13,46 +15,13 @@
 #include "weblinks/weblinks.h"
 
 #include <QFocusEvent>
-#include <QFontMetricsF>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QMouseEvent>
-#include <QPalette>
-#include <QScreen>
 #include <QTextDocument>
 
 #include <limits>
 
 namespace {
-
-QFont verdana(qreal points, bool bold = false)
-{
-    QFont font(QStringLiteral("Verdana"));
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
-}
-
-void setColours(QWidget *widget, const QColor &text, const QColor &background = QColor())
-{
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, text);
-    if (background.isValid()) {
-        palette.setColor(QPalette::Window, background);
-        widget->setAutoFillBackground(true);
-    }
-    widget->setPalette(palette);
-}
-
-// Substitutes for Verdana run wider than Verdana itself; a one-line label that would lose its
-// last letters gets a slightly smaller size instead.
-QFont shrunkToFit(QFont font, const QString &text, int width)
-{
-    constexpr qreal smallest = 6.0;
-    while (QFontMetricsF(font).horizontalAdvance(text) > width && font.pointSizeF() > smallest)
-        font.setPointSizeF(font.pointSizeF() - 0.25);
-    return font;
-}
 
 // A change of window (a message box, another program) is no visit to or from a field; only
 // moves between the controls of this window apply the prompt rules.
@@ -77,13 +46,13 @@ frmFarewell::frmFarewell(OpenWindows &openWindows, const Platform &platform, Web
     for (QLineEdit *field :
          {m_ui->txtName, m_ui->txtEmail, m_ui->txtFriendName, m_ui->txtFriendEmail})
         field->setMaxLength(std::numeric_limits<int>::max());
-    setWindowTitle(::windowTitle());
-    setWindowIcon(programIcon());
+    setUpWindow(this);
     setFixedSize(size());
 
     m_ui->Picture1->setPixmap(programIcon().pixmap(QSize(32, 32)));
     m_ui->Label1->setText(::windowTitle());
-    for (QLabel *label : {m_ui->Label1, m_ui->Label2, m_ui->Label3, m_ui->lblGoToHome})
+    for (QLabel *label : std::initializer_list<QLabel *>{m_ui->Label1, m_ui->Label2, m_ui->Label3,
+                                                         m_ui->lblGoToHome})
         label->setTextFormat(Qt::PlainText);
     m_ui->Label2->setText(supportMessage(1));
     m_ui->Label3->setText(promotionText());
@@ -100,17 +69,16 @@ frmFarewell::frmFarewell(OpenWindows &openWindows, const Platform &platform, Web
         field.widget->installEventFilter(this);
     }
     setFieldText(m_ui->txtMessage, messageInitialText());
-    m_ui->lblGoToHome->installEventFilter(this);
 
     connect(m_ui->cmdClose, &QPushButton::clicked, this, &frmFarewell::cmdClose_Click);
     // toggled rather than clicked: unticking the box from its own handler runs the handler once
     // more, as a click on a real check box would, and that run must find nothing to do.
     connect(m_ui->Check1, &QCheckBox::toggled, this, &frmFarewell::Check1_Click);
     connect(m_ui->cmdSubmit, &QPushButton::clicked, this, &frmFarewell::cmdSubmit_Click);
+    connect(m_ui->lblGoToHome, &LinkLabel::clicked, this, &frmFarewell::lblGoToHome_Click);
 
     // The Exit button is the first control to take the focus once the user activates the screen.
     m_ui->cmdClose->setFocus();
-    centreOnScreen();
     Form_Load();
 }
 
@@ -159,19 +127,6 @@ QString frmFarewell::promotionText()
 
 void frmFarewell::applyLook()
 {
-    setColours(this, palette().color(QPalette::WindowText), Qt::white);
-
-    // Point sizes such as 9.75 cannot be written in a form file, so all fonts are set here.
-    m_ui->Label1->setFont(QFont(QStringLiteral("MS Sans Serif"), 18));
-    m_ui->Label2->setFont(verdana(9.75, true));
-    m_ui->Check1->setFont(verdana(14.25));
-    setColours(m_ui->Check1, QColor(0, 0, 192));
-
-    const QColor navy(0, 0, 128);
-    for (QGroupBox *frame : {m_ui->Frame2, m_ui->Frame6}) {
-        frame->setFont(verdana(9.75, true));
-        setColours(frame, Qt::white, navy);
-    }
     // A frame's font is for its caption; the fields keep the ordinary one. Marking every
     // property as set stops the frame's face, size and weight from seeping through.
     for (QWidget *field :
@@ -181,25 +136,7 @@ void frmFarewell::applyLook()
         ordinary.setResolveMask(QFont::AllPropertiesResolved);
         field->setFont(ordinary);
     }
-    m_ui->cmdSubmit->setFont(verdana(8.25, true));
-
-    m_ui->Label3->setFont(verdana(9));
-    setColours(m_ui->Label3, Qt::white);
-    QFont link = verdana(9, true);
-    link.setUnderline(true);
-    m_ui->lblGoToHome->setFont(
-        shrunkToFit(link, m_ui->lblGoToHome->text(), m_ui->lblGoToHome->width()));
-    setColours(m_ui->lblGoToHome, QColor(255, 255, 0));
-}
-
-void frmFarewell::centreOnScreen()
-{
-    const QScreen *const display = screen();
-    if (display == nullptr)
-        return;
-    // Until the window is shown its frame is unknown, and only the inside can be centred.
-    const QRect outside = isVisible() ? frameGeometry() : geometry();
-    move(pos() + display->availableGeometry().center() - outside.center());
+    shrinkToFit(m_ui->lblGoToHome);
 }
 
 void frmFarewell::Form_Load()
@@ -211,7 +148,6 @@ void frmFarewell::Form_Load()
     const int k = scaled >= 0.0f && scaled < 4.0f ? static_cast<int>(scaled) : 0;
     m_ui->Label2->setText(supportMessage(k));
     m_platform.topmost.showTopmost(this);
-    centreOnScreen();
 }
 
 void frmFarewell::Form_Unload()
@@ -299,14 +235,6 @@ bool frmFarewell::eventFilter(QObject *watched, QEvent *event)
                 refuseSpace(field);
                 return true;
             }
-        }
-        break;
-    case QEvent::MouseButtonRelease:
-        if (watched == m_ui->lblGoToHome) {
-            const auto *const mouse = static_cast<const QMouseEvent *>(event);
-            if (mouse->button() == Qt::LeftButton &&
-                m_ui->lblGoToHome->rect().contains(mouse->position().toPoint()))
-                lblGoToHome_Click();
         }
         break;
     default:

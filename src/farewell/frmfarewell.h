@@ -56,7 +56,6 @@ private:
     };
 
     void applyLook();
-    void centreOnScreen();
     void Form_Load();
 
     void cmdClose_Click();

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "siteconfig.h"
+
 #include <QString>
 
 // The caption of every message box.
@@ -12,5 +14,5 @@ inline QString applicationTitle()
 // The title of every window.
 inline QString windowTitle()
 {
-    return QStringLiteral("Cubomancer v1.15");
+    return QStringLiteral("Cubomancer v" CUBOMANCER_VERSION);
 }

@@ -3,6 +3,7 @@
 #include "fakeplatform.h"
 #include "formgeometry.h"
 #include "platform/openwindows.h"
+#include "siteconfig.h"
 #include "testenvironment.h"
 #include "weblinks/weblinks.h"
 
@@ -99,7 +100,7 @@ void TestFrmAbout::window()
     Rig rig;
     frmAbout &box = rig.make();
     QVERIFY(rig.openWindows.contains(&box));
-    QCOMPARE(box.windowTitle(), QStringLiteral("Cubomancer v1.15"));
+    QCOMPARE(box.windowTitle(), QStringLiteral("Cubomancer v" CUBOMANCER_VERSION));
     QCOMPARE(box.size(), QSize(471, 178));
     QCOMPARE(box.minimumSize(), box.maximumSize());
     QCOMPARE(box.windowType(), Qt::Dialog); // owned by the main window: no taskbar entry
@@ -157,7 +158,7 @@ void TestFrmAbout::texts()
 {
     Rig rig;
     frmAbout &box = rig.make();
-    QCOMPARE(part<QLabel>(&box, "Label2")->text(), QStringLiteral("Cubomancer v1.15"));
+    QCOMPARE(part<QLabel>(&box, "Label2")->text(), QStringLiteral("Cubomancer v" CUBOMANCER_VERSION));
     QCOMPARE(part<QLabel>(&box, "Label1")->text(),
              QStringLiteral("Cubomancer is a simple divining tool that helps you find solutions "
                             "to your day-today problems."));

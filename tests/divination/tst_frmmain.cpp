@@ -7,6 +7,7 @@
 #include "fakeplatform.h"
 #include "formgeometry.h"
 #include "platform/openwindows.h"
+#include "siteconfig.h"
 #include "testenvironment.h"
 #include "weblinks/weblinks.h"
 
@@ -169,7 +170,7 @@ void TestFrmMain::firstSight()
     QVERIFY(rig.openWindows.contains(&window));
     QVERIFY(showActive(window));
 
-    QCOMPARE(window.windowTitle(), QStringLiteral("Cubomancer v1.15"));
+    QCOMPARE(window.windowTitle(), QStringLiteral("Cubomancer v" CUBOMANCER_VERSION));
     QCOMPARE(window.centralWidget()->size(), QSize(479, 273));
     QCOMPARE(window.minimumSize(), window.maximumSize());
     QVERIFY(!(window.windowFlags() & Qt::WindowMinimizeButtonHint));

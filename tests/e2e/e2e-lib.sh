@@ -1,8 +1,9 @@
 # SPDX-License-Identifier: MIT
 # Shared helpers of the end-to-end tests: a private X server with a window manager, a private
 # home, and a stand-in xdg-open that logs each address it is given. Source it from a scenario.
-# Needs in the environment: CUBOMANCER (the executable), ARTEFACTS (a folder for screenshots)
-# and SITE_HOST (the main web site's host the program was built with).
+# Needs in the environment: CUBOMANCER (the executable), ARTEFACTS (a folder for screenshots),
+# SITE_HOST (the main web site's host the program was built with) and CUBOMANCER_VERSION (the
+# version it was built as).
 #
 # Every wait polls with a deadline (E2E_TIMEOUT seconds, 30 by default), so a slow, loaded
 # machine only makes the tests slower, never wrong.
@@ -20,7 +21,9 @@ for tool in Xvfb openbox xdotool xwininfo xprop import compare convert xclip; do
         exit 77
     fi
 done
-: "${CUBOMANCER:?CUBOMANCER must name the program}" "${ARTEFACTS:?}" "${SITE_HOST:?}"
+: "${CUBOMANCER:?CUBOMANCER must name the program}" "${ARTEFACTS:?}" "${SITE_HOST:?}" "${CUBOMANCER_VERSION:?}"
+# The title of every window of the program.
+WINDOW_TITLE="Cubomancer v$CUBOMANCER_VERSION"
 
 E2E_ROOT=$(mktemp -d "${TMPDIR:-/tmp}/cubomancer-e2e.XXXXXX")
 chmod 755 "$E2E_ROOT"
@@ -214,6 +217,30 @@ window_position() {
     xwininfo -id "$1" | awk '/Absolute upper-left X:/ {x=$4} /Absolute upper-left Y:/ {y=$4} END {print x "," y}'
 }
 
+# How far the centre of the window's outer frame (title bar and borders included, as the window
+# manager reports them) lies from the centre of the work area: "dx,dy" in pixels.
+frame_offset_from_centre() {
+    local left right top bottom x y w h area_x area_y area_w area_h
+    IFS=', ' read -r left right top bottom <<<"$(xprop -id "$1" _NET_FRAME_EXTENTS | sed 's/.*= *//')"
+    IFS=', ' read -r area_x area_y area_w area_h _ <<<"$(xprop -root _NET_WORKAREA | sed 's/.*= *//')"
+    IFS=, read -r x y <<<"$(window_position "$1")"
+    IFS=x read -r w h <<<"$(window_size "$1")"
+    echo "$(((2 * (x - left - area_x) + left + w + right - area_w) / 2)),$(((2 * (y - top - area_y) + top + h + bottom - area_h) / 2))"
+}
+
+# Fails unless the window's frame is centred on the screen within 2 pixels each way.
+expect_frame_centred() {
+    local dx dy
+    poll frame_known "$1" || fail "$2: the window manager gave no frame extents"
+    IFS=, read -r dx dy <<<"$(frame_offset_from_centre "$1")"
+    [ "${dx#-}" -le 2 ] && [ "${dy#-}" -le 2 ] || fail "$2: frame centre $dx,$dy px off the screen's"
+    echo "$2: frame centre $dx,$dy px from the screen's"
+}
+
+frame_known() {
+    xprop -id "$1" _NET_FRAME_EXTENTS 2>/dev/null | grep -q '='
+}
+
 window_states() {
     xprop -id "$1" _NET_WM_STATE 2>/dev/null || true
 }
@@ -395,7 +422,7 @@ expect_second_copy_refused() {
 }
 
 wait_for_main_window() {
-    MAIN=$(wait_for_window "$1" "Cubomancer v1.15" '479x*') || fail "no main window"
+    MAIN=$(wait_for_window "$1" "$WINDOW_TITLE" '479x*') || fail "no main window"
     MENU_BAR=$(menu_bar_height "$MAIN")
 }
 
@@ -426,12 +453,13 @@ message_icon() {
 # Closes the main window with File > Exit and waits for the farewell screen; sets FAREWELL.
 exit_to_farewell() {
     keys "$MAIN" alt+f x
-    FAREWELL=$(wait_for_window "$1" "Cubomancer v1.15" 741x315) || fail "no farewell screen"
+    FAREWELL=$(wait_for_window "$1" "$WINDOW_TITLE" 741x315) || fail "no farewell screen"
     wait_window_gone "$MAIN" || fail "the main window stayed after File > Exit"
 }
 
 # Places of the farewell screen's controls, in its own coordinates.
 FAREWELL_NAME=(126 249)
+FAREWELL_NAME_FIELD=(14 240 225 19) # x y w h
 FAREWELL_EMAIL=(360 249)
 FAREWELL_FRIEND_NAME=(126 273)
 FAREWELL_FRIEND_EMAIL=(360 273)

@@ -2,6 +2,7 @@
 #include "app/shutdown.h"
 #include "fakeplatform.h"
 #include "farewell/frmfarewell.h"
+#include "farewell/referraltext.h"
 #include "platform/openwindows.h"
 #include "siteconfig.h"
 #include "testenvironment.h"
@@ -130,6 +131,7 @@ private Q_SLOTS:
     void submitFromScreen_data();
     void submitFromScreen();
     void submitRefusalFromScreen();
+    void accessKeyLeavesTheFieldFirst();
     void leavingEndsProgram_data();
     void leavingEndsProgram();
 
@@ -166,7 +168,7 @@ void TestFarewell::windowFrame()
     QVERIFY(farewell->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     QVERIFY(screen.windows.contains(farewell));
 
-    QCOMPARE(farewell->windowTitle(), QStringLiteral("Cubomancer v1.15"));
+    QCOMPARE(farewell->windowTitle(), QStringLiteral("Cubomancer v" CUBOMANCER_VERSION));
     QCOMPARE(farewell->size(), QSize(741, 315));
     QCOMPARE(farewell->minimumSize(), farewell->maximumSize());
     const Qt::WindowFlags flags = farewell->windowFlags();
@@ -408,12 +410,13 @@ void TestFarewell::tabOrder()
     QCOMPARE(QApplication::focusWidget(), screen.control<QWidget>("cmdClose"));
 
     QStringList visited;
-    for (int step = 0; step < 8; ++step) {
+    for (int step = 0; step < 9; ++step) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         visited.append(QApplication::focusWidget()->objectName());
     }
+    // The link comes last, so that keyboard users reach it too.
     QCOMPARE(visited, QStringList({"Check1", "txtName", "cmdSubmit", "txtEmail", "txtFriendEmail",
-                                   "txtFriendName", "txtMessage", "cmdClose"}));
+                                   "txtFriendName", "txtMessage", "lblGoToHome", "cmdClose"}));
 }
 
 void TestFarewell::checkBoxOpensHomePageOncePerTick_data()
@@ -423,6 +426,10 @@ void TestFarewell::checkBoxOpensHomePageOncePerTick_data()
     QTest::newRow("mouse click") << Action([](frmFarewell *farewell) {
         QTest::mouseClick(farewell->findChild<QCheckBox *>(QStringLiteral("Check1")),
                           Qt::LeftButton);
+    });
+    QTest::newRow("mouse click at the right end") << Action([](frmFarewell *farewell) {
+        auto *box = farewell->findChild<QCheckBox *>(QStringLiteral("Check1"));
+        QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(box->width() - 1, box->height() / 2));
     });
     QTest::newRow("space key") << Action([](frmFarewell *farewell) {
         auto *box = farewell->findChild<QCheckBox *>(QStringLiteral("Check1"));
@@ -504,6 +511,24 @@ void TestFarewell::submitFromScreen()
     QCOMPARE(textOf(screen.field(QStringLiteral("txtMessage"))), messageBefore);
     QVERIFY(screen.farewell->isVisible());
     QCOMPARE(screen.fake.processEnd.statuses, QList<int>());
+}
+
+void TestFarewell::accessKeyLeavesTheFieldFirst()
+{
+    Screen screen;
+    QVERIFY(screen.activate());
+    auto *name = screen.control<QLineEdit>("txtName");
+    name->setFocus(Qt::MouseFocusReason);
+    QCOMPARE(name->text(), QString());
+
+    // Like a click, the access key takes the focus to the button before the checks run, so the
+    // emptied field has its prompt back by then.
+    QString nameWhileChecked;
+    screen.fake.messages.onShow = [&](const QString &) { nameWhileChecked = name->text(); };
+    QTest::keyClick(screen.farewell, Qt::Key_N, Qt::AltModifier);
+    QTRY_COMPARE(screen.fake.messages.texts().size(), 1);
+    QCOMPARE(nameWhileChecked, ReferralText::namePrompt());
+    QCOMPARE(QApplication::focusWidget(), screen.control<QWidget>("cmdSubmit"));
 }
 
 void TestFarewell::submitRefusalFromScreen()

@@ -22,7 +22,7 @@ wait_for_opened 2 || fail "the second click waited for the first opener"
 
 started=$SECONDS
 keys "$MAIN" alt+h a
-about=$(EXCLUDE=$MAIN E2E_TIMEOUT=5 wait_for_window "$APP_PID" "Cubomancer v1.15" 471x178) ||
+about=$(EXCLUDE=$MAIN E2E_TIMEOUT=5 wait_for_window "$APP_PID" "$WINDOW_TITLE" 471x178) ||
     fail "the window did not react within 5 s while the opener hangs"
 keys "$about" Escape
 wait_window_gone "$about" || fail "the About box stayed"

@@ -12,7 +12,7 @@ click_main 239 14
 click_main 239 236
 keys "$MAIN" alt+h v
 keys "$MAIN" alt+h a
-about=$(EXCLUDE=$MAIN wait_for_window "$APP_PID" "Cubomancer v1.15" 471x178) ||
+about=$(EXCLUDE=$MAIN wait_for_window "$APP_PID" "$WINDOW_TITLE" 471x178) ||
     fail "the window stopped reacting after the failed links"
 keys "$about" Escape
 wait_window_gone "$about" || fail "the About box stayed"

@@ -11,7 +11,7 @@ move_mouse "$MAIN" 470 5
 before=$(grab "$MAIN" before)
 
 keys "$MAIN" alt+h a
-about=$(EXCLUDE=$MAIN wait_for_window "$APP_PID" "Cubomancer v1.15" 471x178) || fail "no About box"
+about=$(EXCLUDE=$MAIN wait_for_window "$APP_PID" "$WINDOW_TITLE" 471x178) || fail "no About box"
 screenshot about
 window_states "$about" | grep -q _NET_WM_STATE_MODAL || fail "the About box is not modal"
 # A dialog that belongs to the main window gets no taskbar entry of its own.

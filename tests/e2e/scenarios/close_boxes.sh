@@ -8,7 +8,7 @@ start_display
 start_app
 wait_for_main_window "$APP_PID"
 keys "$MAIN" alt+F4
-FAREWELL=$(wait_for_window "$APP_PID" "Cubomancer v1.15" 741x315) || fail "no farewell screen"
+FAREWELL=$(wait_for_window "$APP_PID" "$WINDOW_TITLE" 741x315) || fail "no farewell screen"
 wait_window_gone "$MAIN" || fail "the main window stayed"
 kill -0 "$APP_PID" || fail "the program ended with the main window"
 keys "$FAREWELL" alt+F4

@@ -9,7 +9,7 @@ start_app
 wait_for_main_window "$APP_PID"
 screenshot main
 
-expect_eq "$(window_title "$MAIN")" "Cubomancer v1.15" "main window title"
+expect_eq "$(window_title "$MAIN")" "$WINDOW_TITLE" "main window title"
 expect_eq "$(window_size "$MAIN")" "479x$((273 + MENU_BAR))" "main window size with its menu bar"
 [ "$MENU_BAR" -ge 10 ] && [ "$MENU_BAR" -le 40 ] || fail "menu bar of $MENU_BAR pixels"
 expect_eq "$(visible_windows "$APP_PID")" 1 "visible windows"

@@ -11,7 +11,7 @@ start_app
 box=$(wait_for_window "$APP_PID" Cubomancer) || fail "no question"
 screenshot question
 expect_eq "$(visible_windows "$APP_PID")" 1 "visible windows while the question is open"
-[ -z "$(titled_windows_of "$APP_PID" "Cubomancer v1.15")" ] || fail "main window before the answer"
+[ -z "$(titled_windows_of "$APP_PID" "$WINDOW_TITLE")" ] || fail "main window before the answer"
 expect_eq "$(stored_date)" "$old" "stored date before the answer"
 expect_eq "$(message_icon "$box")" information "icon of the question"
 

@@ -1,0 +1,218 @@
+// SPDX-License-Identifier: MIT
+// Every text of every window stays legible whatever the desktop's colours: the colour a text is
+// painted with and the background it is painted on differ as much as WCAG 2.x asks.
+#include "app/shutdown.h"
+#include "divination/frmabout.h"
+#include "divination/frmmain.h"
+#include "divination/mainwindowclosepath.h"
+#include "fakeplatform.h"
+#include "farewell/frmfarewell.h"
+#include "platform/openwindows.h"
+#include "platform/qtmessageboxes.h"
+#include "testenvironment.h"
+#include "weblinks/weblinks.h"
+
+#include <QAbstractScrollArea>
+#include <QApplication>
+#include <QFontInfo>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStyle>
+#include <QTest>
+#include <QTimer>
+
+#include <cmath>
+#include <functional>
+
+namespace {
+
+struct Stage
+{
+    FakePlatform fake;
+    OpenWindows windows;
+    WebLinks links{fake.browser};
+    Shutdown shutdown{windows, fake.processEnd};
+};
+
+class NoClosePath final : public MainWindowClosePath
+{
+public:
+    void showFarewellScreen() override {}
+    void hideStartupWindow() override {}
+};
+
+// Checks one window and closes it; message boxes are modal, so they are checked from within.
+using Check = std::function<void(QWidget *)>;
+using Scene = std::function<void(Stage &, const Check &)>;
+
+void checkWindow(QWidget *window, const Check &check)
+{
+    window->show();
+    check(window);
+    delete window;
+}
+
+// A dark desktop theme, as Breeze Dark or qt6ct's "darker" set it: Qt derives light text on
+// dark ground from the dark button colour.
+QPalette darkPalette()
+{
+    return QPalette(QColor(49, 54, 59));
+}
+
+double channel(int value)
+{
+    const double c = value / 255.0;
+    return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+}
+
+double luminance(const QColor &colour)
+{
+    return 0.2126 * channel(colour.red()) + 0.7152 * channel(colour.green()) +
+           0.0722 * channel(colour.blue());
+}
+
+double contrast(const QColor &a, const QColor &b)
+{
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// 18 pt and up, or 14 pt bold and up.
+bool isLargeText(const QFont &font)
+{
+    const qreal points = QFontInfo(font).pointSizeF();
+    return points >= 18.0 || (font.bold() && points >= 14.0);
+}
+
+QString shownText(const QWidget *widget)
+{
+    if (const auto *label = qobject_cast<const QLabel *>(widget))
+        return label->text();
+    if (const auto *button = qobject_cast<const QAbstractButton *>(widget))
+        return button->text();
+    if (const auto *frame = qobject_cast<const QGroupBox *>(widget))
+        return frame->title();
+    if (const auto *field = qobject_cast<const QLineEdit *>(widget))
+        return field->text();
+    return QString();
+}
+
+// The colours a widget's text is painted in and on: fields and push buttons paint their own
+// ground; labels, check boxes and frame captions sit on the nearest filled ancestor.
+std::pair<QColor, QColor> paintedColours(const QWidget *widget)
+{
+    const QPalette &palette = widget->palette();
+    if (qobject_cast<const QLineEdit *>(widget))
+        return {palette.color(QPalette::Text), palette.color(QPalette::Base)};
+    if (qobject_cast<const QPushButton *>(widget))
+        return {palette.color(QPalette::ButtonText), palette.color(QPalette::Button)};
+    const QWidget *ground = widget;
+    while (!ground->isWindow() && !ground->autoFillBackground())
+        ground = ground->parentWidget();
+    return {palette.color(widget->foregroundRole()),
+            ground->palette().color(ground->backgroundRole())};
+}
+
+void expectLegible(QWidget *window)
+{
+    int texts = 0;
+    const auto widgets = window->findChildren<QWidget *>();
+    for (const QWidget *widget : widgets) {
+        // Greyed-out and covered (disabled) controls are exempt, as are hidden ones.
+        if (!widget->isVisibleTo(window) || !widget->isEnabled() || shownText(widget).isEmpty())
+            continue;
+        ++texts;
+        const auto [text, ground] = paintedColours(widget);
+        const double needed = isLargeText(widget->font()) ? 3.0 : 4.5;
+        const double ratio = contrast(text, ground);
+        if (ratio < needed)
+            QFAIL(qPrintable(QStringLiteral("%1: %2 on %3 is %4 : 1, needs %5 : 1")
+                                 .arg(widget->objectName(), text.name(), ground.name())
+                                 .arg(ratio, 0, 'f', 2)
+                                 .arg(needed)));
+    }
+    QVERIFY2(texts > 0, "no text found");
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Scene)
+
+class TestLegibility : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void everyTextReads_data();
+    void everyTextReads();
+    void cleanup() { QApplication::setPalette(QApplication::style()->standardPalette()); }
+
+private:
+    TestEnvironment m_environment;
+};
+
+void TestLegibility::everyTextReads_data()
+{
+    QTest::addColumn<Scene>("scene");
+    QTest::addColumn<bool>("dark");
+
+    static NoClosePath closePath;
+    const QList<std::pair<const char *, Scene>> scenes{
+        {"main, roll panel in front",
+         [](Stage &s, const Check &check) {
+             checkWindow(new frmMain(s.windows, s.fake.random, s.links, closePath), check);
+         }},
+        {"main, result panel in front",
+         [](Stage &s, const Check &check) {
+             auto *window = new frmMain(s.windows, s.fake.random, s.links, closePath);
+             auto *roll = window->findChild<QPushButton *>(QStringLiteral("cmdRoll"));
+             while (roll->isEnabled())
+                 roll->click();
+             checkWindow(window, check);
+         }},
+        {"About box",
+         [](Stage &s, const Check &check) {
+             checkWindow(new frmAbout(s.windows, s.links), check);
+         }},
+        {"farewell screen",
+         [](Stage &s, const Check &check) {
+             checkWindow(new frmFarewell(s.windows, s.fake.platform(), s.links, s.shutdown), check);
+         }},
+        {"message box",
+         [](Stage &, const Check &check) {
+             QTimer::singleShot(0, qApp, [check] {
+                 QWidget *box = QApplication::activeModalWidget();
+                 if (box == nullptr)
+                     return;
+                 check(box);
+                 box->close();
+             });
+             QtMessageBoxes().show(QStringLiteral("Please Enter Proper Email Address"),
+                                   MessageIcon::Stop, MessageButtons::Ok);
+         }},
+    };
+    for (const auto &[name, scene] : scenes) {
+        QTest::addRow("%s, light desktop", name) << scene << false;
+        QTest::addRow("%s, dark desktop", name) << scene << true;
+    }
+}
+
+void TestLegibility::everyTextReads()
+{
+    QFETCH(Scene, scene);
+    QFETCH(bool, dark);
+    QApplication::setPalette(dark ? darkPalette() : QApplication::style()->standardPalette());
+
+    Stage stage;
+    bool checked = false;
+    scene(stage, [&checked](QWidget *window) {
+        checked = true;
+        expectLegible(window);
+    });
+    QVERIFY(checked);
+}
+
+QTEST_MAIN(TestLegibility)
+#include "tst_legibility.moc"
