@@ -13,7 +13,7 @@ packages=(
     cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools fonts-dejavu-core
     # tests: a real X session, its tools, the packaging validators, fuzzing and profiling
     xvfb xauth xdotool x11-utils xclip imagemagick openbox desktop-file-utils appstream dbus
-    clang libclang-rt-14-dev valgrind strace dpkg-dev file groff-base man-db
+    clang libclang-rt-14-dev valgrind strace dpkg-dev file groff-base man-db libsm-dev pkgconf
 )
 
 install_missing() {

@@ -14,6 +14,7 @@
 #include "processfigures.h"
 #include "testenvironment.h"
 
+#include "platform/apptitle.h"
 #include "platform/lockfileinstanceguard.h"
 #include "platform/qsettingsstore.h"
 #include "platform/systemclock.h"
@@ -242,7 +243,7 @@ int main(int argc, char *argv[])
     }
 
     // The store and the lock the program will use, under the name it will use.
-    const QString name = QFileInfo(program.path).completeBaseName();
+    const QString name = applicationNameOf(program.path);
     QSettingsStore store(name);
     if (!store.write(UpdateReminder::section(), UpdateReminder::key(),
                      UpdateReminder::formatStoredDate(SystemClock().today()))) {

@@ -52,6 +52,10 @@ void frmStartup::Form_Load()
     runStep([this] { m_platform.random.reseed(m_platform.clock.seed()); });
     // A reminder that reports failure has nothing left to do: the main window comes next anyway.
     runStep([this] { m_reminder.RunUpdateReminder(); });
+    // The program may have been told to end while the question was open; only a process end
+    // that comes back (in tests) gets here then, and nothing more of the start-up may run.
+    if (m_shutdown.endRequested())
+        return;
     runStep([this] { m_mainWindow.showMainWindow(); });
     runStep([this] { hide(); });
     runStep([this] {

@@ -8,7 +8,7 @@
 qint16 CoBrand_Randomize(RandomSource &random, frmMain &mainWindow)
 {
     const float r = random.next();
-    const auto number = static_cast<qint16>(roundHalfToEven(6.0f * r + 1.0f));
+    const auto number = static_cast<qint16>(roundedScaledDraw(6, r));
     switch (number) {
     case 2:
     case 4:

@@ -72,7 +72,7 @@ void RollSequence::ShowReading(qint16 number)
 qint16 RollSequence::DrawDieValue()
 {
     const float r = m_random.next();
-    return static_cast<qint16>(roundHalfToEven(5.0f * r + 1.0f));
+    return static_cast<qint16>(roundedScaledDraw(5, r));
 }
 
 qint16 RollSequence::appendThrow(qint16 number, qint16 die)

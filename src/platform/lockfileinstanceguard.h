@@ -3,31 +3,38 @@
 
 #include "instanceguard.h"
 
-#include <QLockFile>
 #include <QString>
 
-// One lock file per user and executable name in the user's runtime folder, held for the life
-// of the process. A copy that crashed or was killed leaves a lock whose owner is gone, which
-// the next start takes over.
+// One lock file per user and executable name, held for the life of the process: an advisory
+// lock (flock) on a file kept open until the process ends. The kernel gives the lock back
+// however the process ends, so a crashed or killed copy never blocks the next start, and what
+// the file holds means nothing. Nothing is written to it.
 class LockFileInstanceGuard final : public InstanceGuard
 {
 public:
     explicit LockFileInstanceGuard(const QString &lockFilePath);
+    ~LockFileInstanceGuard() override;
 
-    // Takes the lock on the first call. A lock that cannot be created at all (no usable folder)
-    // does not count as another copy: the user still gets the program.
+    LockFileInstanceGuard(const LockFileInstanceGuard &) = delete;
+    LockFileInstanceGuard &operator=(const LockFileInstanceGuard &) = delete;
+
+    // Takes the lock on the first call. Only a lock another process holds counts as another
+    // copy. Whatever else stands in the way (no usable folder; a link, folder, pipe, device or
+    // another user's file at the lock's place) leaves the program unguarded rather than
+    // refused or stuck: the user still gets the program.
     bool anotherCopyRunning() override;
 
-    // Gives the lock back, so the next start need not take over a lock left by a dead process.
+    // Gives the lock back. The file stays: removing it could let two copies lock two
+    // different files.
     void release();
 
     QString lockFilePath() const { return m_path; }
 
-    // <runtime folder>/<applicationName>.lock; without a runtime folder, a per-user name in the
-    // temporary folder.
+    // <runtime folder>/<applicationName>.lock. Without a usable runtime folder, a folder the
+    // user alone may enter: <cache folder>/<applicationName>/<applicationName>.lock.
     static QString defaultLockFilePath(const QString &applicationName);
 
 private:
     QString m_path;
-    QLockFile m_lock;
+    int m_fd = -1;
 };

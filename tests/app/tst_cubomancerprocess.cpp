@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "platform/lockfileinstanceguard.h"
 #include "testenvironment.h"
 
 #include <QCoreApplication>
@@ -95,6 +96,7 @@ void TestCubomancerProcess::firstStartStoresTodayAndHoldsTheLock_data()
 
     QTest::newRow("as installed") << QStringLiteral("cubomancer");
     QTest::newRow("copy under another name") << QStringLiteral("divination-toy");
+    QTest::newRow("dotted name kept whole") << QStringLiteral("cubomancer-1.15");
 }
 
 void TestCubomancerProcess::firstStartStoresTodayAndHoldsTheLock()
@@ -111,6 +113,7 @@ void TestCubomancerProcess::firstStartStoresTodayAndHoldsTheLock()
     QVERIFY(waitFor([&] { return !storedDate(fileName).isEmpty(); }));
     QCOMPARE(storedDate(fileName), QDate::currentDate().toString(Qt::ISODate));
     QVERIFY(waitFor([&] { return QFile::exists(lock); }));
+    QVERIFY(LockFileInstanceGuard(lock).anotherCopyRunning());
     QCOMPARE(process->state(), QProcess::Running);
 }
 

@@ -49,6 +49,8 @@ private Q_SLOTS:
     void closingTheMainWindowBringsUpTheFarewellScreen_data();
     void closingTheMainWindowBringsUpTheFarewellScreen();
     void endOfSessionEndsTheProgram();
+    void endOfSessionDuringAStartupBoxEndsAtOnce_data();
+    void endOfSessionDuringAStartupBoxEndsAtOnce();
 
 private:
     TestEnvironment m_environment;
@@ -204,6 +206,32 @@ void TestProgramLifetime::endOfSessionEndsTheProgram()
     // A second signal of the ending session changes nothing.
     run.lifetime.endSession();
     QCOMPARE(run.fake.processEnd.statuses, QList<int>{0});
+}
+
+void TestProgramLifetime::endOfSessionDuringAStartupBoxEndsAtOnce_data()
+{
+    QTest::addColumn<bool>("secondCopy");
+    QTest::newRow("update question") << false;
+    QTest::newRow("already running") << true;
+}
+
+void TestProgramLifetime::endOfSessionDuringAStartupBoxEndsAtOnce()
+{
+    QFETCH(bool, secondCopy);
+    Run run;
+    run.fake.instance.running = secondCopy;
+    run.fake.settings.values.insert(QStringLiteral("Settings/Duration"),
+                                    QStringLiteral("2026-01-01"));
+    run.fake.messages.answers = {MessageAnswer::No};
+    run.fake.messages.onShow = [&](const QString &) { run.lifetime.endSession(); };
+
+    run.lifetime.start();
+
+    QCOMPARE(run.fake.messages.shown.size(), 1);
+    QCOMPARE(run.fake.processEnd.statuses, QList<int>{0});
+    QVERIFY(!run.lifetime.mainWindow());
+    QCOMPARE(visibleWindows(), QList<QWidget *>{});
+    QCOMPARE(run.lifetime.openWindows().count(), 0);
 }
 
 int main(int argc, char *argv[])

@@ -7,6 +7,7 @@
 #include "fakeplatform.h"
 #include "formgeometry.h"
 #include "platform/openwindows.h"
+#include "platform/uniformrandom.h"
 #include "siteconfig.h"
 #include "testenvironment.h"
 #include "weblinks/weblinks.h"
@@ -613,6 +614,10 @@ void TestFrmMain::coBrandDraw_data()
     QTest::newRow("0.5 gives 4, full brand") << 0.5f << 4 << "lblFullBrand";
     QTest::newRow("0.75 gives 5.5, half to even 6, full brand") << 0.75f << 6 << "lblFullBrand";
     QTest::newRow("0.95 gives 7, layout stacking stays") << 0.95f << 7 << "lblCobrand";
+    // The smallest draw above 7/12: 6r + 1 lies just above 4.5, but in single precision it
+    // rounded onto the half, which went to 4.
+    QTest::newRow("just above 7/12 gives 5")
+        << UniformRandom::fromBits(9786710) << 5 << "lblCobrand";
 }
 
 void TestFrmMain::coBrandDraw()

@@ -30,6 +30,7 @@ private Q_SLOTS:
     void drawBoundaries_data();
     void drawBoundaries();
     void dieDistributionOverEveryDraw();
+    void everyDrawRoundsToItsExactNeighbour();
     void uniformRandomStaysBelowOne();
     void workedExample();
     void captionTableOverTwoSequences();
@@ -101,6 +102,33 @@ void TestRollSequence::dieDistributionOverEveryDraw()
     }
     const qint64 odd = counts[1] + counts[3] + counts[5];
     QVERIFY(qAbs(double(odd) / all - 0.5) < 1e-6);
+}
+
+void TestRollSequence::everyDrawRoundsToItsExactNeighbour()
+{
+    // A draw is k / 2^24, so scale * r + 1 is the fraction (scale * k + 2^24) / 2^24: its
+    // nearest integer, halves to even, is worked out here in whole numbers, with no rounding.
+    constexpr std::uint64_t denominator = 1u << 24;
+    ScriptedRandom random;
+    RollSequence sequence(random);
+    for (std::uint64_t k = 0; k < denominator; ++k) {
+        const float r = UniformRandom::fromBits(static_cast<std::uint32_t>(k));
+        random.last = r;
+        for (const std::uint64_t scale : {5u, 6u}) {
+            const std::uint64_t numerator = scale * k + denominator;
+            std::uint64_t nearest = numerator / denominator;
+            const std::uint64_t twiceRest = 2 * (numerator % denominator);
+            if (twiceRest > denominator || (twiceRest == denominator && nearest % 2 != 0))
+                ++nearest;
+            const int got = scale == 5 ? sequence.DrawDieValue() : roundedScaledDraw(6, r);
+            if (got != int(nearest))
+                QFAIL(qPrintable(QStringLiteral("%1 * %2 + 1 gave %3, not %4")
+                                     .arg(scale)
+                                     .arg(double(r), 0, 'g', 9)
+                                     .arg(got)
+                                     .arg(nearest)));
+        }
+    }
 }
 
 void TestRollSequence::uniformRandomStaysBelowOne()

@@ -41,6 +41,7 @@ export QT_QPA_PLATFORM=xcb
 # Text typed into the program must arrive as typed, whatever the machine's locale.
 export LANG=C.UTF-8 LC_ALL=C.UTF-8
 OPENED_LOG=$E2E_ROOT/opened.log
+LOCK_FILE=$XDG_RUNTIME_DIR/$(basename "$CUBOMANCER").lock
 SETTINGS_FILE=$XDG_CONFIG_HOME/cubomancer/cubomancer.conf
 : >"$OPENED_LOG"
 chmod 666 "$OPENED_LOG"
@@ -353,6 +354,26 @@ wait_for_exit() {
 
 process_ended() {
     ! kill -0 "$1" 2>/dev/null || [ "$(ps -o stat= -p "$1" | cut -c1)" = "Z" ]
+}
+
+# Whether no process holds the program's lock (the kernel gives it back when its holder ends).
+lock_released() {
+    flock --nonblock "$LOCK_FILE" true
+}
+
+# Waits for the process to end with status 0 (waited for in this shell, not a subshell, which
+# cannot always reap it).
+expect_status_0() {
+    local status=0
+    poll process_ended "$1" || fail "$2: the program did not end"
+    wait "$1" || status=$?
+    expect_eq "$status" 0 "$2: exit status"
+}
+
+# Waits for the process to end with status 0, its lock given back.
+expect_clean_end() {
+    expect_status_0 "$@"
+    lock_released || fail "$2: the lock is still held"
 }
 
 opened_addresses() {

@@ -16,7 +16,6 @@ bool runLockHolderIfAsked(int argc, char *argv[], int &status)
 {
     if (argc != 3 || std::strcmp(argv[1], holdLockArgument) != 0)
         return false;
-    // The lock records the application's name, which tells a live owner from a reused process id.
     QCoreApplication application(argc, argv);
     LockFileInstanceGuard guard(QString::fromLocal8Bit(argv[2]));
     std::puts(guard.anotherCopyRunning() ? "refused" : "locked");

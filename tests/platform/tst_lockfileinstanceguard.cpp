@@ -7,13 +7,16 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QStandardPaths>
+
+#include <sys/stat.h>
 
 #include <QTest>
 
 #include <memory>
 
 namespace {
-
+using FileStatus = struct stat;
 } // namespace
 
 class TestLockFileInstanceGuard : public QObject
@@ -25,6 +28,9 @@ private Q_SLOTS:
     void lockHeldInAnotherProcessRefuses();
     void lockOfAKilledProcessIsTakenOver();
     void releasedLockLetsTheNextCopyIn();
+    void whateverIsAtTheLockNeverBlocks_data();
+    void whateverIsAtTheLockNeverBlocks();
+    void withoutRuntimeFolderTheLockIsPrivate();
     void unusableLocationDoesNotRefuse_data();
     void unusableLocationDoesNotRefuse();
     void defaultPathIsPerApplicationNameInTheRuntimeFolder();
@@ -89,8 +95,70 @@ void TestLockFileInstanceGuard::releasedLockLetsTheNextCopyIn()
     LockFileInstanceGuard guard(path);
     QVERIFY(!guard.anotherCopyRunning());
     guard.release();
-    QVERIFY(!QFile::exists(path));
     QVERIFY(!LockFileInstanceGuard(path).anotherCopyRunning());
+}
+
+void TestLockFileInstanceGuard::whateverIsAtTheLockNeverBlocks_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<bool>("guards");
+    // Left behind by a crash or a power loss: the contents of the file mean nothing.
+    QTest::newRow("empty file") << "empty" << true;
+    QTest::newRow("garbage in the file") << "garbage" << true;
+    // Put there by someone else: the program starts, unguarded, without waiting or spinning.
+    QTest::newRow("named pipe") << "fifo" << false;
+    QTest::newRow("link to an endless device") << "zero" << false;
+    QTest::newRow("folder") << "folder" << false;
+    QTest::newRow("link to a file") << "link" << false;
+}
+
+void TestLockFileInstanceGuard::whateverIsAtTheLockNeverBlocks()
+{
+    QFETCH(QString, kind);
+    QFETCH(bool, guards);
+    const QString path = lockPath(kind);
+    const QByteArray encoded = QFile::encodeName(path);
+    const QString target = m_environment.path() + QStringLiteral("/target");
+    QFile file(kind == QLatin1String("link") ? target : path);
+    if (kind == QLatin1String("fifo")) {
+        QCOMPARE(::mkfifo(encoded.constData(), 0600), 0);
+    } else if (kind == QLatin1String("zero")) {
+        QVERIFY(QFile::link(QStringLiteral("/dev/zero"), path));
+    } else if (kind == QLatin1String("folder")) {
+        QVERIFY(QDir().mkpath(path));
+    } else {
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        if (kind != QLatin1String("empty"))
+            file.write("\x01\xff 12345 garbage\n");
+        file.close();
+        if (kind == QLatin1String("link"))
+            QVERIFY(QFile::link(target, path));
+    }
+
+    LockFileInstanceGuard guard(path);
+    QVERIFY(!guard.anotherCopyRunning());
+    QCOMPARE(LockFileInstanceGuard(path).anotherCopyRunning(), guards);
+}
+
+void TestLockFileInstanceGuard::withoutRuntimeFolderTheLockIsPrivate()
+{
+    const QByteArray saved = qgetenv("XDG_RUNTIME_DIR");
+    qunsetenv("XDG_RUNTIME_DIR");
+    const QString path = LockFileInstanceGuard::defaultLockFilePath(QStringLiteral("cubomancer"));
+    qputenv("XDG_RUNTIME_DIR", saved);
+
+    // Not the shared temporary folder, but a folder of the user's own.
+    const QString cache = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
+    QVERIFY2(path.startsWith(cache + QLatin1Char('/')), qPrintable(path));
+    LockFileInstanceGuard guard(path);
+    QVERIFY(!guard.anotherCopyRunning());
+    QVERIFY(LockFileInstanceGuard(path).anotherCopyRunning());
+    FileStatus folder{};
+    FileStatus file{};
+    QCOMPARE(::stat(QFile::encodeName(QFileInfo(path).path()).constData(), &folder), 0);
+    QCOMPARE(::stat(QFile::encodeName(path).constData(), &file), 0);
+    QCOMPARE(folder.st_mode & 0777, mode_t(0700));
+    QCOMPARE(file.st_mode & 0777, mode_t(0600));
 }
 
 void TestLockFileInstanceGuard::unusableLocationDoesNotRefuse_data()
