@@ -1,11 +1,14 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
 # Builds Cubomancer on Debian or Ubuntu, installing whatever is missing first.
-#   ./build.sh run    build and start the program
+#   ./build.sh run    build the program (nothing else) and start it
+#   ./build.sh check  build with warnings as errors, run the unit tests and check the C++ layout
+#                     against .clang-format: a few minutes
 #   ./build.sh test   build with warnings as errors and run every test (unit, end-to-end under
-#                     Xvfb, packaging) and the benchmarks briefly; run the unit tests again under
-#                     AddressSanitizer and UndefinedBehaviorSanitizer; fuzz each libFuzzer target
-#                     for a minute; run the unit tests once more under valgrind
+#                     Xvfb, packaging) and the benchmarks briefly; check the layout; run the unit
+#                     tests again built for other web hosts, under AddressSanitizer and
+#                     UndefinedBehaviorSanitizer, and under valgrind; fuzz each libFuzzer target
+#                     for a minute
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -13,7 +16,8 @@ packages=(
     cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools fonts-dejavu-core
     # tests: a real X session, its tools, the packaging validators, fuzzing and profiling
     xvfb xauth xdotool x11-utils xclip imagemagick openbox desktop-file-utils appstream dbus
-    clang libclang-rt-14-dev valgrind strace dpkg-dev file groff-base man-db libsm-dev pkgconf
+    clang libclang-rt-14-dev clang-format valgrind strace dpkg-dev file groff-base man-db
+    libsm-dev pkgconf
 )
 
 install_missing() {
@@ -37,18 +41,33 @@ configure_and_build() {
     cmake --build "$dir"
 }
 
+check_layout() {
+    git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run --Werror
+}
+
 case "${1:-}" in
 run)
     install_missing
-    configure_and_build build
+    configure_and_build build -DBUILD_TESTING=OFF
     exec build/src/cubomancer
+    ;;
+check)
+    install_missing
+    configure_and_build build -DCUBOMANCER_WERROR=ON -DBUILD_TESTING=ON
+    (cd build && ctest --output-on-failure --timeout 600 -L unit)
+    check_layout
     ;;
 test)
     install_missing
-    configure_and_build build -DCUBOMANCER_WERROR=ON
+    configure_and_build build -DCUBOMANCER_WERROR=ON -DBUILD_TESTING=ON
     (cd build && ctest --output-on-failure --timeout 600)
+    check_layout
     # The benchmarks as a smoke test: they must build and run; no budget is judged here.
     bench/run.sh --quick --build-dir build
+    # The web hosts are build settings; the tests must hold for hosts other than the defaults.
+    configure_and_build build-hosts -DCUBOMANCER_WERROR=ON \
+        -DCUBOMANCER_SITE_HOST=www.example.org -DCUBOMANCER_HELP_HOST=help.example.org
+    (cd build-hosts && ctest --output-on-failure --timeout 600 -L unit)
     configure_and_build build-sanitize -DCUBOMANCER_WERROR=ON -DCUBOMANCER_SANITIZE=ON
     (cd build-sanitize && ASAN_OPTIONS=halt_on_error=1:detect_leaks=1 \
         UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
@@ -64,7 +83,7 @@ package)
     echo "Install with: sudo apt install ./build/cubomancer_${version}_$(dpkg --print-architecture).deb"
     ;;
 *)
-    echo "usage: $0 run|test|package" >&2
+    echo "usage: $0 run|check|test|package" >&2
     exit 2
     ;;
 esac

@@ -5,6 +5,7 @@
 #   bench/run.sh [--quick] [--build-dir DIR]
 # --quick runs a few iterations of everything as a smoke test and judges no budget.
 # The default build folder is build-bench, configured as Release when it does not exist yet.
+# A default build leaves the benchmarks out; this turns them on in whichever folder it uses.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -20,7 +21,9 @@ while [ $# -gt 0 ]; do
 done
 
 if [ ! -f "$dir/CMakeCache.txt" ]; then
-    cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release
+    cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release -DCUBOMANCER_BENCH=ON
+else
+    cmake -S . -B "$dir" -DCUBOMANCER_BENCH=ON >/dev/null
 fi
 cmake --build "$dir" --target benchmarks
 bench=$dir/bench

@@ -2,9 +2,11 @@
 #include "divination/frmabout.h"
 #include "fakeplatform.h"
 #include "formgeometry.h"
+#include "platform/apptitle.h"
 #include "platform/openwindows.h"
 #include "siteconfig.h"
 #include "testenvironment.h"
+#include "ui_frmabout.h"
 #include "weblinks/weblinks.h"
 
 #include <QAccessible>
@@ -100,8 +102,9 @@ void TestFrmAbout::window()
     Rig rig;
     frmAbout &box = rig.make();
     QVERIFY(rig.openWindows.contains(&box));
-    QCOMPARE(box.windowTitle(), QStringLiteral("Cubomancer v" CUBOMANCER_VERSION));
-    QCOMPARE(box.size(), QSize(471, 178));
+    QCOMPARE(box.windowTitle(), windowTitle());
+    LaidOutForm<QDialog, Ui::frmAbout> form;
+    QCOMPARE(box.size(), form.form().size());
     QCOMPARE(box.minimumSize(), box.maximumSize());
     QCOMPARE(box.windowType(), Qt::Dialog); // owned by the main window: no taskbar entry
     QCOMPARE(box.parentWidget(), &rig.owner);
@@ -133,32 +136,31 @@ void TestFrmAbout::window()
 void TestFrmAbout::geometry_data()
 {
     QTest::addColumn<QString>("name");
-    QTest::addColumn<QRect>("twips"); // a width of 0: sized to its text
+    QTest::addColumn<bool>("sizedToText");
 
-    QTest::newRow("icon") << "Picture1" << QRect(120, 150, 480, 480);
-    QTest::newRow("title, sized to its text") << "Label2" << QRect(810, 150, 0, 0);
-    QTest::newRow("description") << "Label1" << QRect(810, 390, 6135, 585);
-    QTest::newRow("offer") << "Label3" << QRect(120, 1410, 6795, 435);
-    QTest::newRow("details link, sized to its text") << "lblCoBrand" << QRect(4620, 1845, 0, 0);
-    QTest::newRow("OK") << "cmdOK" << QRect(5655, 2280, 1260, 345);
+    QTest::newRow("icon") << "Picture1" << false;
+    QTest::newRow("title, sized to its text") << "Label2" << true;
+    QTest::newRow("description") << "Label1" << false;
+    QTest::newRow("offer") << "Label3" << false;
+    QTest::newRow("details link, sized to its text") << "lblCoBrand" << true;
+    QTest::newRow("OK") << "cmdOK" << false;
 }
 
 void TestFrmAbout::geometry()
 {
     QFETCH(QString, name);
-    QFETCH(QRect, twips);
+    QFETCH(bool, sizedToText);
     Rig rig;
     frmAbout &box = rig.make();
-    QWidget *control = box.findChild<QWidget *>(name);
-    QVERIFY(control);
-    verifyTwipsGeometry(control, twips);
+    LaidOutForm<QDialog, Ui::frmAbout> form;
+    verifyLaidOut(box.findChild<QWidget *>(name), form.control(name), sizedToText);
 }
 
 void TestFrmAbout::texts()
 {
     Rig rig;
     frmAbout &box = rig.make();
-    QCOMPARE(part<QLabel>(&box, "Label2")->text(), QStringLiteral("Cubomancer v" CUBOMANCER_VERSION));
+    QCOMPARE(part<QLabel>(&box, "Label2")->text(), windowTitle());
     QCOMPARE(part<QLabel>(&box, "Label1")->text(),
              QStringLiteral("Cubomancer is a simple divining tool that helps you find solutions "
                             "to your day-today problems."));
@@ -174,12 +176,14 @@ void TestFrmAbout::texts()
     QCOMPARE(home->text(), QStringLiteral("Click here to visit ") + WebLinks::homePageAddress());
     QVERIFY(home->text().contains(QLatin1String("Click here to visit http://")));
     QCOMPARE(home->size(), home->sizeHint());
-    QCOMPARE(home->y(), pixels(975));
+    LaidOutForm<QDialog, Ui::frmAbout> form;
+    const QWidget *laidOut = form.control(QStringLiteral("lblHomePage"));
+    QCOMPARE(home->y(), laidOut->y());
     // Sized to its text, yet kept inside the text column whatever the host's length.
     const QWidget *column = part(&box, "Label3");
     QVERIFY(home->x() >= column->x());
     QVERIFY(home->geometry().right() <= column->geometry().right());
-    QVERIFY(home->x() <= pixels(2865));
+    QVERIFY(home->x() <= laidOut->x());
 
     const auto labels = box.findChildren<QLabel *>();
     for (const QLabel *label : labels) {

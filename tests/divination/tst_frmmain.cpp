@@ -6,10 +6,12 @@
 #include "divination/readingtable.h"
 #include "fakeplatform.h"
 #include "formgeometry.h"
+#include "platform/apptitle.h"
 #include "platform/openwindows.h"
 #include "platform/uniformrandom.h"
 #include "siteconfig.h"
 #include "testenvironment.h"
+#include "ui_frmmain.h"
 #include "weblinks/weblinks.h"
 
 #include <QAccessible>
@@ -17,6 +19,7 @@
 #include <QApplication>
 #include <QFontInfo>
 #include <QLabel>
+#include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
@@ -69,11 +72,10 @@ QString topmostAt(QWidget *container, QPoint point)
     return hit != nullptr ? hit->objectName() : QString();
 }
 
-// A point of the panels' shared rectangle that no panel control covers.
-const QPoint panelCorner(53, 44);
-
 QString frontPanel(frmMain &window)
 {
+    // A point of the panels' shared rectangle that no panel control covers.
+    const QPoint panelCorner = part(&window, "Frame1")->pos() + QPoint(2, 2);
     return topmostAt(window.centralWidget(), panelCorner);
 }
 
@@ -171,8 +173,11 @@ void TestFrmMain::firstSight()
     QVERIFY(rig.openWindows.contains(&window));
     QVERIFY(showActive(window));
 
-    QCOMPARE(window.windowTitle(), QStringLiteral("Cubomancer v" CUBOMANCER_VERSION));
-    QCOMPARE(window.centralWidget()->size(), QSize(479, 273));
+    QCOMPARE(window.windowTitle(), windowTitle());
+    LaidOutForm<QMainWindow, Ui::frmMain> form;
+    QCOMPARE(window.centralWidget()->size(), form.control("centralwidget")->minimumSize());
+    QCOMPARE(form.control("centralwidget")->minimumSize(),
+             form.control("centralwidget")->maximumSize());
     QCOMPARE(window.minimumSize(), window.maximumSize());
     QVERIFY(!(window.windowFlags() & Qt::WindowMinimizeButtonHint));
     QVERIFY(!(window.windowFlags() & Qt::WindowMaximizeButtonHint));
@@ -193,47 +198,47 @@ void TestFrmMain::geometry_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("container");
-    QTest::addColumn<QRect>("twips"); // a width of 0: sized to its text
+    QTest::addColumn<bool>("sizedToText");
     const QString window = QStringLiteral("centralwidget");
 
-    QTest::newRow("promotional strip") << "fraFullBrand" << window << QRect(0, 3240, 7185, 855);
+    QTest::newRow("promotional strip") << "fraFullBrand" << window << false;
     QTest::newRow("co-brand offer") << "lblCobrand"
-                                    << "fraFullBrand" << QRect(120, 160, 6945, 615);
-    QTest::newRow("full-brand offer, 5 twips lower")
-        << "lblFullBrand"
-        << "fraFullBrand" << QRect(120, 165, 6945, 615);
-    QTest::newRow("result panel") << "Frame2" << window << QRect(765, 630, 5655, 2535);
+                                    << "fraFullBrand" << false;
+    QTest::newRow("full-brand offer") << "lblFullBrand"
+                                      << "fraFullBrand" << false;
+    QTest::newRow("result panel") << "Frame2" << window << false;
     QTest::newRow("back button") << "cmdBack"
-                                 << "Frame2" << QRect(4440, 1920, 1000, 400);
+                                 << "Frame2" << false;
     QTest::newRow("result heading") << "Label2"
-                                    << "Frame2" << QRect(315, 240, 0, 0);
+                                    << "Frame2" << true;
     QTest::newRow("reading") << "lblDesc"
-                             << "Frame2" << QRect(315, 600, 5055, 1215);
-    QTest::newRow("roll panel, same place") << "Frame1" << window << QRect(765, 630, 5655, 2535);
+                             << "Frame2" << false;
+    QTest::newRow("roll panel, same place") << "Frame1" << window << false;
     QTest::newRow("roll button") << "cmdRoll"
-                                 << "Frame1" << QRect(3090, 1920, 1575, 375);
+                                 << "Frame1" << false;
     QTest::newRow("count caption") << "lblLabel"
-                                   << "Frame1" << QRect(3195, 1080, 0, 0);
+                                   << "Frame1" << true;
     QTest::newRow("instructions") << "Label1"
-                                  << "Frame1" << QRect(2400, 240, 3135, 615);
+                                  << "Frame1" << false;
     QTest::newRow("die label") << "lblResult"
-                               << "Frame1" << QRect(750, 360, 0, 0);
+                               << "Frame1" << true;
     QTest::newRow("box around the die") << "Shape1"
-                                        << "Frame1" << QRect(480, 240, 1695, 2055);
-    QTest::newRow("home-page banner") << "Label61" << window << QRect(97, 90, 6990, 465);
+                                        << "Frame1" << false;
+    QTest::newRow("home-page banner") << "Label61" << window << false;
 }
 
 void TestFrmMain::geometry()
 {
     QFETCH(QString, name);
     QFETCH(QString, container);
-    QFETCH(QRect, twips);
+    QFETCH(bool, sizedToText);
     Rig rig;
     frmMain &window = rig.make();
     QWidget *control = window.findChild<QWidget *>(name);
     QVERIFY(control);
     QCOMPARE(control->parentWidget()->objectName(), container);
-    verifyTwipsGeometry(control, twips);
+    LaidOutForm<QMainWindow, Ui::frmMain> form;
+    verifyLaidOut(control, form.control(name), sizedToText);
 }
 
 void TestFrmMain::stackingAfterLoad_data()

@@ -2,26 +2,35 @@
 #pragma once
 
 #include <QLabel>
-#include <QRect>
 #include <QTest>
 
-// Form layouts are given in twips, 15 to a pixel.
-inline int pixels(int twips)
+// A form as its .ui file lays it out, set up on a bare widget that no window code has touched:
+// the one source of the windows' places and sizes.
+template <class Form, class Ui> class LaidOutForm
 {
-    return qRound(twips / 15.0);
-}
+public:
+    LaidOutForm() { m_ui.setupUi(&m_form); }
 
-// The control stands at the given place and size; a width of 0 means "sized to its text".
-// Check QTest::currentTestFailed() after calling.
-inline void verifyTwipsGeometry(const QWidget *control, const QRect &twips)
+    Form &form() { return m_form; }
+    QWidget *control(const QString &name) { return m_form.template findChild<QWidget *>(name); }
+
+private:
+    Form m_form;
+    Ui m_ui;
+};
+
+// The control stands where the form lays it out; a label sized to its text keeps the form's
+// left and top edges and takes the size of its text. Check QTest::currentTestFailed() after.
+inline void verifyLaidOut(const QWidget *control, const QWidget *laidOut, bool sizedToText)
 {
     QVERIFY(control);
-    QCOMPARE(control->pos(), QPoint(pixels(twips.x()), pixels(twips.y())));
-    if (twips.width() > 0) {
-        QCOMPARE(control->size(), QSize(pixels(twips.width()), pixels(twips.height())));
-    } else {
+    QVERIFY(laidOut);
+    QCOMPARE(control->pos(), laidOut->pos());
+    if (sizedToText) {
         const auto *label = qobject_cast<const QLabel *>(control);
         QVERIFY(label);
         QCOMPARE(label->size(), label->sizeHint());
+    } else {
+        QCOMPARE(control->size(), laidOut->size());
     }
 }

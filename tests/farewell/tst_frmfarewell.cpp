@@ -3,9 +3,12 @@
 #include "fakeplatform.h"
 #include "farewell/frmfarewell.h"
 #include "farewell/referraltext.h"
+#include "formgeometry.h"
+#include "platform/apptitle.h"
 #include "platform/openwindows.h"
 #include "siteconfig.h"
 #include "testenvironment.h"
+#include "ui_frmfarewell.h"
 #include "weblinks/weblinks.h"
 
 #include <QApplication>
@@ -168,8 +171,9 @@ void TestFarewell::windowFrame()
     QVERIFY(farewell->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     QVERIFY(screen.windows.contains(farewell));
 
-    QCOMPARE(farewell->windowTitle(), QStringLiteral("Cubomancer v" CUBOMANCER_VERSION));
-    QCOMPARE(farewell->size(), QSize(741, 315));
+    QCOMPARE(farewell->windowTitle(), windowTitle());
+    LaidOutForm<QWidget, Ui::frmFarewell> form;
+    QCOMPARE(farewell->size(), form.form().size());
     QCOMPARE(farewell->minimumSize(), farewell->maximumSize());
     const Qt::WindowFlags flags = farewell->windowFlags();
     QVERIFY(flags.testFlag(Qt::WindowCloseButtonHint));
@@ -191,41 +195,30 @@ void TestFarewell::windowFrame()
 void TestFarewell::supportMessageChoice_data()
 {
     QTest::addColumn<float>("draw");
-    QTest::addColumn<QString>("message");
+    QTest::addColumn<int>("message"); // the index into the screen's four support messages
 
-    const QString first = QStringLiteral(
-        "Augury Softwares, such as this can be created and maintained only with your support. "
-        "The best way to support Omenhall is to visit Omenhall regularly and take part in the "
-        "discussions and other activities on the board.");
-    const QString second = QStringLiteral(
-        "Visit Omenhall regularly. Support Omenhall by taking part in the discussions and other "
-        "activities. These softwares cannot be supported and maintained, without you regularly "
-        "visiting Omenhall");
-    const QString third = QStringLiteral(
-        "Omenhall is a FREE online discussion forum for all things mystic. To help Omenhall "
-        "develop and maintain this software visit Omenhall regularly.");
-    const QString fourth = QStringLiteral(
-        "Omenhall needs your help. All you need to do is visit Omenhall regularly and take part "
-        "in the various discussions and activites to help us maintain and develop more Augury "
-        "Softwares.");
-
-    QTest::newRow("zero") << 0.0f << first;
-    QTest::newRow("just below a quarter") << std::nextafter(0.25f, 0.0f) << first;
-    QTest::newRow("a quarter") << 0.25f << second;
-    QTest::newRow("just below a half") << std::nextafter(0.5f, 0.0f) << second;
-    QTest::newRow("a half") << 0.5f << third;
-    QTest::newRow("just below three quarters") << std::nextafter(0.75f, 0.0f) << third;
-    QTest::newRow("three quarters") << 0.75f << fourth;
-    QTest::newRow("just below one") << std::nextafter(1.0f, 0.0f) << fourth;
+    QTest::newRow("zero") << 0.0f << 0;
+    QTest::newRow("just below a quarter") << std::nextafter(0.25f, 0.0f) << 0;
+    QTest::newRow("a quarter") << 0.25f << 1;
+    QTest::newRow("just below a half") << std::nextafter(0.5f, 0.0f) << 1;
+    QTest::newRow("a half") << 0.5f << 2;
+    QTest::newRow("just below three quarters") << std::nextafter(0.75f, 0.0f) << 2;
+    QTest::newRow("three quarters") << 0.75f << 3;
+    QTest::newRow("just below one") << std::nextafter(1.0f, 0.0f) << 3;
 }
 
 void TestFarewell::supportMessageChoice()
 {
     QFETCH(float, draw);
-    QFETCH(QString, message);
+    QFETCH(int, message);
 
     Screen screen(draw);
-    QCOMPARE(screen.control<QLabel>("Label2")->text(), message);
+    const QString shown = screen.control<QLabel>("Label2")->text();
+    QCOMPARE(shown, frmFarewell::supportMessage(message));
+    for (int other = 0; other < 4; ++other) {
+        if (other != message)
+            QVERIFY2(shown != frmFarewell::supportMessage(other), qPrintable(shown));
+    }
     // Reseeded from the clock, then one draw.
     QCOMPARE(screen.fake.random.seeds, QList<std::uint64_t>{screen.fake.clock.seedValue});
     QCOMPARE(screen.fake.random.draws, 1);
@@ -235,7 +228,7 @@ void TestFarewell::promotionText()
 {
     Screen screen;
     const QString text = screen.control<QLabel>("Label3")->text();
-    QCOMPARE(text.size(), 615);
+    QCOMPARE(text, frmFarewell::promotionText());
     QVERIFY(text.contains(QString::fromUtf8("the world\u2019s largest resource")));
     QVERIFY(text.contains(QStringLiteral("their interests.") + QString(61, QLatin1Char(' ')) +
                           QStringLiteral("All the programs")));

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "fakeplatform.h"
+#include "siteconfig.h"
 #include "weblinks/weblinks.h"
 
 #include <QTest>
@@ -24,23 +25,22 @@ void TestWebLinks::catalogue_data()
     QTest::addColumn<Operation>("operation");
     QTest::addColumn<QString>("address");
 
-    QTest::newRow("home page, no trailing slash")
-        << Operation(&WebLinks::OpenHomePage) << "http://www.omenhall.example";
+    // Every address is "http://", one of the two hosts the build was given, and the page's path.
+    const QString site = QStringLiteral("http://") + QLatin1String(CUBOMANCER_SITE_HOST);
+    const QString help = QStringLiteral("http://") + QLatin1String(CUBOMANCER_HELP_HOST);
+    QTest::newRow("home page, no trailing slash") << Operation(&WebLinks::OpenHomePage) << site;
     QTest::newRow("online help") << Operation(&WebLinks::OpenOnlineHelp)
-                                 << "http://www.omenhall.example/cubomancer/cubomancer-help.html";
+                                 << site + "/cubomancer/cubomancer-help.html";
     QTest::newRow("download page")
-        << Operation(&WebLinks::OpenDownloadPage)
-        << "http://www.omenhall.example/cubomancer/download-cubomancer.html";
+        << Operation(&WebLinks::OpenDownloadPage) << site + "/cubomancer/download-cubomancer.html";
     QTest::newRow("software library, no trailing slash")
-        << Operation(&WebLinks::OpenSoftwareLibrary)
-        << "http://www.omenhall.example/augurysoftwares";
+        << Operation(&WebLinks::OpenSoftwareLibrary) << site + "/augurysoftwares";
     QTest::newRow("donate page on the help site")
-        << Operation(&WebLinks::OpenDonatePage) << "http://help.omenhall.example/donate.html";
+        << Operation(&WebLinks::OpenDonatePage) << help + "/donate.html";
     QTest::newRow("fully branded page on the help site")
-        << Operation(&WebLinks::OpenFullBrandPage)
-        << "http://help.omenhall.example/fully-branded.html";
+        << Operation(&WebLinks::OpenFullBrandPage) << help + "/fully-branded.html";
     QTest::newRow("co-brand page on the help site")
-        << Operation(&WebLinks::OpenCoBrandPage) << "http://help.omenhall.example/co-brand.html";
+        << Operation(&WebLinks::OpenCoBrandPage) << help + "/co-brand.html";
 }
 
 void TestWebLinks::catalogue()
@@ -60,7 +60,7 @@ void TestWebLinks::openWebAddressPassesAnyTextUnchanged()
 {
     RecordingBrowser browser;
     WebLinks links(browser);
-    const QString address = QStringLiteral("http://www.omenhall.example/x?a=%C3%A9&b=c d");
+    const QString address = WebLinks::siteAddress(QStringLiteral("/x?a=%C3%A9&b=c d"));
     links.OpenWebAddress(address);
     QCOMPARE(browser.opened, QStringList{address});
 }
