@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "linklabel.h"
 
+#include "divination/formlook.h"
+
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QStyleOptionFocusRect>
@@ -65,4 +67,13 @@ void LinkLabel::paintEvent(QPaintEvent *event)
     option.initFrom(this);
     option.backgroundColor = palette().color(backgroundRole());
     painter.drawPrimitive(QStyle::PE_FrameFocusRect, option);
+}
+
+void LinkLabel::changeEvent(QEvent *event)
+{
+    // A label that takes the keyboard focus lays its text out as soon as it is given it, so the
+    // form's font is adopted the moment the label gets it, before the form sets the text.
+    if (event->type() == QEvent::FontChange && testAttribute(Qt::WA_SetFont))
+        adoptFont(this);
+    QLabel::changeEvent(event);
 }
