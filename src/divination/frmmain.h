@@ -59,10 +59,12 @@ private:
 
     void applyLook();
     void showRollState();
+    void bringResultToFront();
 
     std::unique_ptr<Ui::frmMain> ui;
     OpenWindows &m_openWindows;
     WebLinks &m_links;
     MainWindowClosePath &m_closePath;
     RollSequence m_roll;
+    bool m_headingSized = false;
 };
