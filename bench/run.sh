@@ -33,19 +33,27 @@ if [ $quick -eq 1 ]; then
     growth_options=(--cycles 300 --openings 60 --warm 20 --quick)
     referral_options=(--quick)
 else
-    driver_options=(--runs 40 --warmup 3 --idle-ms 10000)
+    # Enough alternating pairs that two full runs agree on each start-up ratio within 0.02.
+    driver_options=(--runs 200 --warmup 5 --idle-ms 10000)
     growth_options=(--cycles 100000 --openings 10000 --warm 1000)
     referral_options=()
 fi
 driver=("$bench/cubomancer_bench_driver" --program "$bench/cubomancer_bench_startup"
         --baseline "$bench/cubomancer_bench_baseline" "${driver_options[@]}")
 
+# Where allowed (root, or CAP_SYS_NICE), everything measured runs at a higher priority than the
+# rest of the machine, the X server included, so that other work disturbs the timing less.
+priority=()
+if [ "$(nice -n -10 nice 2>/dev/null || echo 0)" -lt "$(nice)" ]; then
+    priority=(nice -n -10)
+fi
+
 rows=$(mktemp)
 trap 'rm -f "$rows"' EXIT
 failed=0
 run() {
-    echo "== $*" >&2
-    "$@" >>"$rows" || { echo "FAILED: $*" >&2; failed=1; }
+    echo "== ${priority[*]} $*" >&2
+    "${priority[@]}" "$@" >>"$rows" || { echo "FAILED: $*" >&2; failed=1; }
 }
 
 # Start-up is timed twice on each platform: without a session bus (the toolkit then tries to
