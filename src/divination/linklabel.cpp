@@ -72,8 +72,9 @@ void LinkLabel::paintEvent(QPaintEvent *event)
 void LinkLabel::changeEvent(QEvent *event)
 {
     // A label that takes the keyboard focus lays its text out as soon as it is given it, so the
-    // form's font is adopted the moment the label gets it, before the form sets the text.
-    if (event->type() == QEvent::FontChange && testAttribute(Qt::WA_SetFont))
+    // font the form gives it is adopted at once, before the form sets the text. A font given
+    // later (a link shrunk to fit its text) is kept as it is.
+    if (event->type() == QEvent::FontChange && testAttribute(Qt::WA_SetFont) && text().isEmpty())
         adoptFont(this);
     QLabel::changeEvent(event);
 }

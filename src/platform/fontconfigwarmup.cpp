@@ -32,9 +32,9 @@ FontConfigWarmUp::FontConfigWarmUp(int argc, char **argv)
 {
     if (!connectsToDisplay(argc, argv))
         return;
-    // The configuration is kept for the life of the process: allocated from the main heap, it
-    // takes no more room than if the toolkit had loaded it itself, where a heap of the
-    // thread's own would keep its pages as well.
+    // The configuration is kept for the life of the process. The program's few threads all
+    // allocate from the main heap, so that it takes no more room than if the toolkit had loaded
+    // it itself, where a heap of the thread's own would keep its pages as well.
     mallopt(M_ARENA_MAX, 1);
     try {
         // Fontconfig loads its configuration once per process, whichever thread asks first.
