@@ -13,12 +13,12 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 # What building and running the program needs; each command adds what its own work needs.
-build_packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools fonts-dejavu-core)
+build_packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libfontconfig-dev fonts-dejavu-core)
 # the Debian package: its build tools
 package_packages=(build-essential debhelper dpkg-dev)
 test_packages=(
     # a real X session, its tools, the packaging validators, fuzzing and profiling
-    xvfb xauth xdotool x11-utils xclip imagemagick openbox desktop-file-utils appstream
+    xvfb xauth xdotool x11-utils xclip imagemagick openbox desktop-file-utils appstream dbus
     clang libclang-rt-14-dev clang-format valgrind strace dpkg-dev file groff-base man-db
     # the session-manager test client
     libsm-dev pkgconf

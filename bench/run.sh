@@ -33,27 +33,49 @@ if [ $quick -eq 1 ]; then
     growth_options=(--cycles 300 --openings 60 --warm 20 --quick)
     referral_options=(--quick)
 else
-    driver_options=(--runs 40 --warmup 3 --idle-ms 10000)
+    # Enough alternating pairs that two full runs agree on each start-up ratio within 0.02.
+    driver_options=(--runs 200 --warmup 5 --idle-ms 10000)
     growth_options=(--cycles 100000 --openings 10000 --warm 1000)
     referral_options=()
 fi
 driver=("$bench/cubomancer_bench_driver" --program "$bench/cubomancer_bench_startup"
         --baseline "$bench/cubomancer_bench_baseline" "${driver_options[@]}")
 
+# Where allowed (root, or CAP_SYS_NICE), everything measured runs at a higher priority than the
+# rest of the machine, the X server included, so that other work disturbs the timing less.
+priority=()
+if [ "$(nice -n -10 nice 2>/dev/null || echo 0)" -lt "$(nice)" ]; then
+    priority=(nice -n -10)
+fi
+
 rows=$(mktemp)
 trap 'rm -f "$rows"' EXIT
 failed=0
 run() {
-    echo "== $*" >&2
-    "$@" >>"$rows" || { echo "FAILED: $*" >&2; failed=1; }
+    echo "== ${priority[*]} $*" >&2
+    "${priority[@]}" "$@" >>"$rows" || { echo "FAILED: $*" >&2; failed=1; }
 }
 
-run "${driver[@]}" --platform offscreen
+# Start-up is timed twice on each platform: without a session bus (the toolkit then tries to
+# start one for each process, as under a bare xvfb-run) and with one, as on a desktop. The idle
+# rows come from the first.
+nobus=(env -u DBUS_SESSION_BUS_ADDRESS)
+withbus() {
+    if command -v dbus-run-session >/dev/null; then
+        run "$@"
+    else
+        echo "| Start-up with a session bus | not measured: dbus-run-session is missing | - | - |" >>"$rows"
+    fi
+}
+xvfb=(xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp")
+
+run "${nobus[@]}" "${driver[@]}" --platform offscreen
+withbus dbus-run-session -- "${driver[@]}" --platform offscreen --no-idle
 if command -v xvfb-run >/dev/null; then
     strace_option=()
     command -v strace >/dev/null && strace_option=(--strace)
-    run xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" \
-        "${driver[@]}" --platform xcb "${strace_option[@]}"
+    run "${nobus[@]}" "${xvfb[@]}" "${driver[@]}" --platform xcb "${strace_option[@]}"
+    withbus "${xvfb[@]}" dbus-run-session -- "${driver[@]}" --platform xcb --no-idle
 else
     echo "| Start-up and idle under Xvfb | not measured: xvfb-run is missing | - | - |" >>"$rows"
 fi

@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: MIT
 // Starts the program and the baseline as whole processes, alternately, and compares them:
-// time from process start to the first paint of the main window, peak resident set, and what
-// each does while it sits untouched.
+// time from process start to the first complete frame of the main window (and to the start of
+// its first paint), peak resident set, and what each does while it sits untouched.
 //   cubomancer_bench_driver --program <path> --baseline <path> --platform offscreen|xcb
-//                           [--runs N] [--warmup N] [--idle-ms N] [--strace] [--quick]
+//                           [--runs N] [--warmup N] [--idle-ms N] [--no-idle] [--strace]
+//                           [--quick]
+// Both inherit the driver's environment: with DBUS_SESSION_BUS_ADDRESS set they find a session
+// bus, as on a desktop; without it the toolkit tries to start one for each process.
 // The program gets a home of its own: a settings store whose reminder date is today (so no
 // question is due) and an empty runtime folder (so the instance lock is free).
 
@@ -74,6 +77,7 @@ struct Subject
 struct PaintRun
 {
     double firstPaintMs = 0;
+    double firstFrameMs = 0;
     double peakRssKib = 0;
     QString window;
 };
@@ -85,11 +89,14 @@ std::optional<PaintRun> paintRun(const Subject &subject)
         return std::nullopt;
     const std::optional<QByteArray> line = child.readLine(runTimeoutMs);
     const bool ended = child.finish(runTimeoutMs);
-    if (!line || !ended || field(*line, "first_paint_ns").isEmpty())
+    if (!line || !ended || field(*line, "first_frame_ns").isEmpty())
         return std::nullopt;
+    const auto sinceStart = [&child, &line](const QByteArray &key) {
+        return double(field(*line, key).toLongLong() - child.startedNs()) / 1e6;
+    };
     PaintRun run;
-    run.firstPaintMs =
-        double(field(*line, "first_paint_ns").toLongLong() - child.startedNs()) / 1e6;
+    run.firstPaintMs = sinceStart("first_paint_ns");
+    run.firstFrameMs = sinceStart("first_frame_ns");
     run.peakRssKib = field(*line, "peak_rss_kib").toDouble();
     run.window = field(*line, "window");
     return run;
@@ -206,11 +213,16 @@ int main(int argc, char *argv[])
                        QStringLiteral("n"), QStringLiteral("3")});
     options.addOption({QStringLiteral("idle-ms"), QStringLiteral("Length of the idle window."),
                        QStringLiteral("ms"), QStringLiteral("10000")});
+    options.addOption({QStringLiteral("no-idle"), QStringLiteral("Only the start-up rows.")});
     options.addOption({QStringLiteral("strace"), QStringLiteral("Count idle system calls.")});
     options.addOption({QStringLiteral("quick"), QStringLiteral("Smoke run: judge no budget.")});
     options.process(application);
 
     const QString platform = options.value(QStringLiteral("platform"));
+    // Rows say which kind of run they come from.
+    const QString setting = platform + (qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS")
+                                            ? QStringLiteral(", no session bus")
+                                            : QStringLiteral(", session bus"));
     const int runs = std::max(1, options.value(QStringLiteral("runs")).toInt());
     const int warmup = std::max(0, options.value(QStringLiteral("warmup")).toInt());
     const int idleMs = std::max(100, options.value(QStringLiteral("idle-ms")).toInt());
@@ -240,8 +252,9 @@ int main(int argc, char *argv[])
     }
     const QString lockPath = LockFileInstanceGuard::defaultLockFilePath(name);
 
-    std::vector<double> ratios;
-    std::vector<double> programMs, baselineMs, programRss, baselineRss;
+    std::vector<double> paintRatios, frameRatios;
+    std::vector<double> programPaintMs, baselinePaintMs, programFrameMs, baselineFrameMs;
+    std::vector<double> programRss, baselineRss;
     QString programWindow, baselineWindow;
     for (int pair = 0; pair < warmup + runs; ++pair) {
         // Alternate who goes first, so neither always finds the caches warmed by the other.
@@ -262,9 +275,12 @@ int main(int argc, char *argv[])
         baselineWindow = ofBaseline->window;
         if (pair < warmup)
             continue;
-        ratios.push_back(ofProgram->firstPaintMs / ofBaseline->firstPaintMs);
-        programMs.push_back(ofProgram->firstPaintMs);
-        baselineMs.push_back(ofBaseline->firstPaintMs);
+        frameRatios.push_back(ofProgram->firstFrameMs / ofBaseline->firstFrameMs);
+        programFrameMs.push_back(ofProgram->firstFrameMs);
+        baselineFrameMs.push_back(ofBaseline->firstFrameMs);
+        paintRatios.push_back(ofProgram->firstPaintMs / ofBaseline->firstPaintMs);
+        programPaintMs.push_back(ofProgram->firstPaintMs);
+        baselinePaintMs.push_back(ofBaseline->firstPaintMs);
         programRss.push_back(ofProgram->peakRssKib);
         baselineRss.push_back(ofBaseline->peakRssKib);
     }
@@ -272,22 +288,40 @@ int main(int argc, char *argv[])
         err() << "note: window sizes differ under " << platform << ": program " << programWindow
               << ", baseline " << baselineWindow << '\n';
 
-    const double paintRatio = median(ratios);
-    printRow(QStringLiteral("First paint, %1: program / baseline, median of %2 paired ratios")
-                 .arg(platform)
+    // The window system's own start-up is a fixed cost the program cannot shorten; under X11 it
+    // is a larger share of both times, so the budget is tighter there.
+    const double frameBudget = platform == QLatin1String("offscreen") ? 1.10 : 1.05;
+    const double frameRatio = median(frameRatios);
+    printRow(QStringLiteral("First complete frame, %1: program / baseline, median of %2 paired "
+                            "ratios")
+                 .arg(setting)
+                 .arg(runs),
+             QStringLiteral("%1 (medians %2 ms / %3 ms)")
+                 .arg(frameRatio, 0, 'f', 3)
+                 .arg(median(programFrameMs), 0, 'f', 1)
+                 .arg(median(baselineFrameMs), 0, 'f', 1),
+             QStringLiteral("<= %1").arg(frameBudget, 0, 'f', 2),
+             judged(frameRatio <= frameBudget));
+    const double paintRatio = median(paintRatios);
+    printRow(QStringLiteral("First paint begins, %1: program / baseline, median of %2 paired "
+                            "ratios")
+                 .arg(setting)
                  .arg(runs),
              QStringLiteral("%1 (medians %2 ms / %3 ms)")
                  .arg(paintRatio, 0, 'f', 3)
-                 .arg(median(programMs), 0, 'f', 1)
-                 .arg(median(baselineMs), 0, 'f', 1),
-             QStringLiteral("<= 1.15"), judged(paintRatio <= 1.15));
+                 .arg(median(programPaintMs), 0, 'f', 1)
+                 .arg(median(baselinePaintMs), 0, 'f', 1),
+             QStringLiteral("-"), QStringLiteral("-"));
     const double rssRatio = median(programRss) / median(baselineRss);
-    printRow(QStringLiteral("Peak resident set, %1: program / baseline").arg(platform),
-             QStringLiteral("%1 (medians %2 KiB / %3 KiB)")
-                 .arg(rssRatio, 0, 'f', 3)
-                 .arg(median(programRss), 0, 'f', 0)
-                 .arg(median(baselineRss), 0, 'f', 0),
-             QStringLiteral("<= 1.10"), judged(rssRatio <= 1.10));
+    printRow(
+        QStringLiteral("Peak resident set at the first frame, %1: program / baseline").arg(setting),
+        QStringLiteral("%1 (medians %2 KiB / %3 KiB)")
+            .arg(rssRatio, 0, 'f', 3)
+            .arg(median(programRss), 0, 'f', 0)
+            .arg(median(baselineRss), 0, 'f', 0),
+        QStringLiteral("<= 1.05"), judged(rssRatio <= 1.05));
+    if (options.isSet(QStringLiteral("no-idle")))
+        return 0;
 
     const bool withStrace = options.isSet(QStringLiteral("strace"));
     const std::optional<IdleRun> programIdle = idleRun(program, 1000, idleMs, withStrace);
@@ -301,28 +335,28 @@ int main(int argc, char *argv[])
     }
     const QString seconds = QString::number(idleMs / 1000.0, 'g', 3);
     printRow(QStringLiteral("Idle %1 s, %2: timer events reaching the program (baseline)")
-                 .arg(seconds, platform),
+                 .arg(seconds, setting),
              QStringLiteral("%1 (%2)").arg(programIdle->timerEvents).arg(baselineIdle->timerEvents),
              QStringLiteral("0"), judged(programIdle->timerEvents == 0));
     printRow(
-        QStringLiteral("Idle %1 s, %2: timers armed at the end (baseline)").arg(seconds, platform),
+        QStringLiteral("Idle %1 s, %2: timers armed at the end (baseline)").arg(seconds, setting),
         QStringLiteral("%1 (%2)").arg(programIdle->armedTimers).arg(baselineIdle->armedTimers),
         QStringLiteral("0"), judged(programIdle->armedTimers == 0));
-    printRow(QStringLiteral("Idle %1 s, %2: thread wake-ups, program vs baseline")
-                 .arg(seconds, platform),
-             QStringLiteral("%1 vs %2 (context switches %3 vs %4; threads %5 vs %6)")
-                 .arg(programIdle->wakeups.scheduled)
-                 .arg(baselineIdle->wakeups.scheduled)
-                 .arg(programIdle->wakeups.contextSwitches)
-                 .arg(baselineIdle->wakeups.contextSwitches)
-                 .arg(programIdle->wakeups.threads)
-                 .arg(baselineIdle->wakeups.threads),
-             QStringLiteral("<= baseline"),
-             judged(programIdle->wakeups.scheduled <= baselineIdle->wakeups.scheduled));
+    printRow(
+        QStringLiteral("Idle %1 s, %2: thread wake-ups, program vs baseline").arg(seconds, setting),
+        QStringLiteral("%1 vs %2 (context switches %3 vs %4; threads %5 vs %6)")
+            .arg(programIdle->wakeups.scheduled)
+            .arg(baselineIdle->wakeups.scheduled)
+            .arg(programIdle->wakeups.contextSwitches)
+            .arg(baselineIdle->wakeups.contextSwitches)
+            .arg(programIdle->wakeups.threads)
+            .arg(baselineIdle->wakeups.threads),
+        QStringLiteral("<= baseline"),
+        judged(programIdle->wakeups.scheduled <= baselineIdle->wakeups.scheduled));
     if (withStrace) {
         const bool counted = programIdle->systemCalls && baselineIdle->systemCalls;
         printRow(QStringLiteral("Idle %1 s, %2: system calls (strace -c -f), program vs baseline")
-                     .arg(seconds, platform),
+                     .arg(seconds, setting),
                  counted ? QStringLiteral("%1 vs %2")
                                .arg(*programIdle->systemCalls)
                                .arg(*baselineIdle->systemCalls)

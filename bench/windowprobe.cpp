@@ -89,11 +89,18 @@ bool WindowProbe::eventFilter(QObject *watched, QEvent *event)
             watched->inherits(m_windowClass.toLatin1().constData())) {
             m_painted = true;
             m_paintNs = ProcessFigures::monotonicNs();
-            // Report once this paint and the flush after it are done.
-            auto *window = static_cast<QWidget *>(watched);
-            QMetaObject::invokeMethod(
-                this, [this, window] { firstPaintHandled(window); }, Qt::QueuedConnection);
+            m_window = static_cast<QWidget *>(watched);
+            // A paint that no window-system request asked for (a grab, a forced repaint) is
+            // flushed by whoever asked for it, before control comes back to the event loop.
+            if (!m_delivering)
+                QMetaObject::invokeMethod(
+                    this, [this] { frameComplete(); }, Qt::QueuedConnection);
         }
+        break;
+    case QEvent::Expose:
+    case QEvent::UpdateRequest:
+        if (!m_framed && !m_delivering)
+            return deliverWindowEvent(watched, event);
         break;
     default:
         break;
@@ -101,14 +108,33 @@ bool WindowProbe::eventFilter(QObject *watched, QEvent *event)
     return false;
 }
 
-void WindowProbe::firstPaintHandled(QWidget *window)
+// Sends the event on now, down the rest of its way (the filters installed on its receiver, then
+// the receiver itself), as the application would right after this filter, so that the moment
+// its handling has ended can be taken. The widgets paint and the backing store is flushed inside
+// that handling.
+bool WindowProbe::deliverWindowEvent(QObject *watched, QEvent *event)
 {
+    m_delivering = true;
+    QCoreApplication::instance()->notify(watched, event);
+    m_delivering = false;
+    if (m_painted)
+        frameComplete();
+    return true;
+}
+
+void WindowProbe::frameComplete()
+{
+    if (m_framed)
+        return;
+    m_framed = true;
+    const std::int64_t frameNs = ProcessFigures::monotonicNs();
     const std::int64_t peak = ProcessFigures::statusKib("VmHWM").value_or(-1);
-    say(QStringLiteral("first_paint_ns=%1 peak_rss_kib=%2 window=%3x%4")
+    say(QStringLiteral("first_paint_ns=%1 first_frame_ns=%2 peak_rss_kib=%3 window=%4x%5")
             .arg(m_paintNs)
+            .arg(frameNs)
             .arg(peak)
-            .arg(window->width())
-            .arg(window->height())
+            .arg(m_window->width())
+            .arg(m_window->height())
             .toLatin1());
     if (m_mode == Mode::FirstPaint)
         endNow();

@@ -3,6 +3,7 @@
 
 #include "app/programlifetime.h"
 #include "platform/apptitle.h"
+#include "platform/fontconfigwarmup.h"
 #include "platform/programicon.h"
 #include "platform/sessionplatform.h"
 #include "platform/systemplatform.h"
@@ -41,6 +42,7 @@ private:
 int runCubomancer(int argc, char *argv[])
 {
     chooseSessionPlatform(argc, argv);
+    FontConfigWarmUp fonts(argc, argv);
     QApplication application(argc, argv);
     QGuiApplication::setDesktopFileName(QStringLiteral(CUBOMANCER_APP_ID));
     QApplication::setWindowIcon(programIcon());
@@ -63,7 +65,11 @@ int runCubomancer(int argc, char *argv[])
 
     // The start-up runs inside the event loop, so that a quit arriving while one of its boxes
     // is open reaches the program.
-    QTimer::singleShot(0, &application, [&lifetime] { lifetime.start(); });
+    // The font configuration is ready before the first window is built.
+    QTimer::singleShot(0, &application, [&lifetime, &fonts] {
+        fonts.join();
+        lifetime.start();
+    });
     QApplication::exec();
     lifetime.endSession();
     return 0;

@@ -7,7 +7,9 @@
 #include <QAbstractButton>
 #include <QEvent>
 #include <QFont>
+#include <QFontDatabase>
 #include <QFontMetricsF>
+#include <QHash>
 #include <QLabel>
 #include <QScreen>
 #include <QWidget>
@@ -18,27 +20,28 @@
 
 namespace {
 
+// Whether the system has the family, asked once per family and process.
+bool installed(const QString &family)
+{
+    static QHash<QString, bool> known;
+    const auto found = known.constFind(family);
+    if (found != known.constEnd())
+        return *found;
+    return *known.insert(family, QFontDatabase::hasFamily(family));
+}
+
+// Where the system lacks the family the form names, the stand-in takes its place alone, so
+// that no text is first looked for under a name the system cannot find.
 QStringList withStandIn(const QStringList &families)
 {
     static const QString standIn = QStringLiteral("DejaVu Sans");
     if (families.isEmpty() || families.contains(standIn))
         return families;
     const QString &first = families.first();
-    if (first.compare(QLatin1String("Verdana"), Qt::CaseInsensitive) == 0 ||
-        first.compare(QLatin1String("MS Sans Serif"), Qt::CaseInsensitive) == 0)
-        return families + QStringList{standIn};
-    return families;
-}
-
-void adoptFont(QWidget *widget)
-{
-    QFont font = widget->font();
-    const qreal points = font.pointSizeF();
-    if (points > 0)
-        font.setPointSizeF(std::round(points * 96.0 / 72.0) * 72.0 / 96.0);
-    font.setFamilies(
-        withStandIn(font.families().isEmpty() ? QStringList{font.family()} : font.families()));
-    widget->setFont(font);
+    if (first.compare(QLatin1String("Verdana"), Qt::CaseInsensitive) != 0 &&
+        first.compare(QLatin1String("MS Sans Serif"), Qt::CaseInsensitive) != 0)
+        return families;
+    return installed(first) ? families + QStringList{standIn} : QStringList{standIn};
 }
 
 // Watches a window until it has been centred with its frame known.
@@ -108,6 +111,18 @@ public:
 };
 
 } // namespace
+
+void adoptFont(QWidget *widget)
+{
+    QFont font = widget->font();
+    const qreal points = font.pointSizeF();
+    if (points > 0)
+        font.setPointSizeF(std::round(points * 96.0 / 72.0) * 72.0 / 96.0);
+    font.setFamilies(
+        withStandIn(font.families().isEmpty() ? QStringList{font.family()} : font.families()));
+    if (font != widget->font())
+        widget->setFont(font);
+}
 
 void setUpWindow(QWidget *window)
 {

@@ -19,6 +19,8 @@ void setUpWindow(QWidget *window);
 // metrics for systems that lack it, and snaps point sizes to whole pixels at 96 dpi, the sizes
 // the layout was drawn with (8 pt is the 11-pixel 8.25 pt). Call once, right after setupUi.
 void adoptFormFonts(QWidget *form);
+// The same for one widget's own font.
+void adoptFont(QWidget *widget);
 
 // A label sized to its text takes the size of its caption, keeping its left and top edges.
 void fitToText(QLabel *label);

@@ -86,8 +86,6 @@ void frmMain::applyLook()
     // The client area is fixed; the window takes whatever height the menu bar needs on top.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
-    fitToText(ui->Label2);
-
     // Designer names separators itself; the program knows them by these names.
     int separator = 0;
     const auto helpItems = ui->mnuHelp->actions();
@@ -111,7 +109,17 @@ void frmMain::showRollState()
     if (view.front == RollView::Panel::Roll)
         bringToFront(ui->Frame1, ui->Frame2, ui->cmdRoll);
     else
-        bringToFront(ui->Frame2, ui->Frame1, ui->cmdBack);
+        bringResultToFront();
+}
+
+void frmMain::bringResultToFront()
+{
+    // The heading's size waits until it can be seen, so that its font is only loaded then.
+    if (!m_headingSized) {
+        m_headingSized = true;
+        fitToText(ui->Label2);
+    }
+    bringToFront(ui->Frame2, ui->Frame1, ui->cmdBack);
 }
 
 void frmMain::bringFullBrandToFront()

@@ -80,9 +80,11 @@ private:
 
     void applyLook();
     void showRollState();
+    void bringResultToFront();
 
     std::unique_ptr<Ui::frmMain> ui;
     OpenWindows &m_openWindows;
     WebLinks &m_links;
     RollSequence m_roll;
+    bool m_headingSized = false;
 };
