@@ -41,8 +41,7 @@ private:
 
 int runCubomancer(int argc, char *argv[])
 {
-    chooseSessionPlatform(argc, argv);
-    FontConfigWarmUp fonts(argc, argv);
+    FontConfigWarmUp fonts(chooseSessionPlatform(argc, argv));
     QApplication application(argc, argv);
     QGuiApplication::setDesktopFileName(QStringLiteral(CUBOMANCER_APP_ID));
     QApplication::setWindowIcon(programIcon());

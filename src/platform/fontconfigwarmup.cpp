@@ -1,36 +1,15 @@
 // SPDX-License-Identifier: MIT
 #include "fontconfigwarmup.h"
 
-#include <QByteArray>
-#include <QtGlobal>
-
 #include <fontconfig/fontconfig.h>
 #include <malloc.h>
 
-#include <cstring>
 #include <system_error>
 
-namespace {
-
-bool connectsToDisplay(int argc, char **argv)
+FontConfigWarmUp::FontConfigWarmUp(const QByteArray &qtPlatform)
 {
-    QByteArray platform = qgetenv("QT_QPA_PLATFORM");
-    for (int i = 1; i + 1 < argc; ++i) {
-        if (std::strcmp(argv[i], "-platform") == 0 || std::strcmp(argv[i], "--platform") == 0)
-            platform = argv[i + 1];
-    }
-    if (platform.isEmpty())
-        return !qEnvironmentVariableIsEmpty("DISPLAY") ||
-               !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
     // "xcb", "wayland", a list such as "wayland;xcb", or one with options after a colon.
-    return platform.startsWith("xcb") || platform.startsWith("wayland");
-}
-
-} // namespace
-
-FontConfigWarmUp::FontConfigWarmUp(int argc, char **argv)
-{
-    if (!connectsToDisplay(argc, argv))
+    if (!qtPlatform.startsWith("xcb") && !qtPlatform.startsWith("wayland"))
         return;
     // The configuration is kept for the life of the process. The program's few threads all
     // allocate from the main heap, so that it takes no more room than if the toolkit had loaded

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QByteArray>
+
 #include <thread>
 
 // Loads the system's font configuration on a thread of its own while the main thread connects
@@ -11,9 +13,8 @@
 class FontConfigWarmUp
 {
 public:
-    // Reads the platform the toolkit will choose from the same place it does: -platform on the
-    // command line, then QT_QPA_PLATFORM, then a display named in the environment.
-    FontConfigWarmUp(int argc, char **argv);
+    // qtPlatform is the platform plugin Qt will be asked for (chooseSessionPlatform).
+    explicit FontConfigWarmUp(const QByteArray &qtPlatform);
     ~FontConfigWarmUp();
     FontConfigWarmUp(const FontConfigWarmUp &) = delete;
     FontConfigWarmUp &operator=(const FontConfigWarmUp &) = delete;

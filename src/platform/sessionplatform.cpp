@@ -3,15 +3,25 @@
 
 #include <vector>
 
-QByteArray chooseQtPlatform(const SessionEnvironment &session, const QList<QByteArray> &arguments)
+namespace {
+// The platform the user asked for: Qt takes "--platform" as "-platform", and either one over
+// QT_QPA_PLATFORM. Empty when the user left the choice open.
+QByteArray requestedQtPlatform(const SessionEnvironment &session,
+                               const QList<QByteArray> &arguments)
 {
-    // Qt takes "--platform" as "-platform", and either one over QT_QPA_PLATFORM.
+    QByteArray requested = session.qtPlatform;
     for (qsizetype i = 0; i + 1 < arguments.size(); ++i) {
         const QByteArray &argument = arguments.at(i);
         if (argument == "-platform" || argument == "--platform")
-            return {};
+            requested = arguments.at(i + 1);
     }
-    if (!session.qtPlatform.isEmpty())
+    return requested;
+}
+} // namespace
+
+QByteArray chooseQtPlatform(const SessionEnvironment &session, const QList<QByteArray> &arguments)
+{
+    if (!requestedQtPlatform(session, arguments).isEmpty())
         return {};
     if (!session.display.isEmpty())
         return QByteArrayLiteral("xcb");
@@ -20,11 +30,11 @@ QByteArray chooseQtPlatform(const SessionEnvironment &session, const QList<QByte
     return {};
 }
 
-void chooseSessionPlatform(int &argc, char **&argv)
+QByteArray chooseSessionPlatform(int &argc, char **&argv)
 {
 #if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN) && !defined(Q_OS_ANDROID)
     if (argc < 1)
-        return;
+        return {};
     const SessionEnvironment session{qgetenv("QT_QPA_PLATFORM"), qgetenv("DISPLAY"),
                                      qgetenv("WAYLAND_DISPLAY")};
     QList<QByteArray> arguments;
@@ -34,7 +44,7 @@ void chooseSessionPlatform(int &argc, char **&argv)
     static QByteArray choice;
     choice = chooseQtPlatform(session, arguments);
     if (choice.isEmpty())
-        return;
+        return requestedQtPlatform(session, arguments);
     // Through the command line rather than QT_QPA_PLATFORM, so that programs started from here
     // (the browser) do not inherit the choice.
     static std::vector<char *> extended;
@@ -43,8 +53,10 @@ void chooseSessionPlatform(int &argc, char **&argv)
     extended.push_back(nullptr);
     argc = static_cast<int>(extended.size()) - 1;
     argv = extended.data();
+    return choice;
 #else
     Q_UNUSED(argc);
     Q_UNUSED(argv);
+    return {};
 #endif
 }

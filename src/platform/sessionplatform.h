@@ -20,5 +20,6 @@ QByteArray chooseQtPlatform(const SessionEnvironment &session, const QList<QByte
 
 // Adds "-platform <choice>" to the command line, read from this process's environment. Call it
 // before the QApplication is built; the new argv lives until the program ends. Only the
-// environment is read: it costs no connection to any display.
-void chooseSessionPlatform(int &argc, char **&argv);
+// environment is read: it costs no connection to any display. Returns the platform Qt will be
+// asked for, the user's or the program's choice; empty when Qt decides.
+QByteArray chooseSessionPlatform(int &argc, char **&argv);
