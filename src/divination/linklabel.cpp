@@ -15,6 +15,43 @@ LinkLabel::LinkLabel(QWidget *parent) : QLabel(parent)
     setFocusPolicy(Qt::TabFocus);
 }
 
+// QLabel gives a label that can take the focus the machinery of a text editor (a text document,
+// laid out again at every change) so that its text can be selected from the keyboard. A link's
+// text is never selected, so QLabel is shown an unfocusable label whenever it decides whether to
+// build that machinery, and draws the text itself, as it does for every other plain label.
+template <typename Step> void LinkLabel::asUnfocusableLabel(Step step)
+{
+    const Qt::FocusPolicy policy = focusPolicy();
+    setFocusPolicy(Qt::NoFocus);
+    step();
+    setFocusPolicy(policy);
+}
+
+void LinkLabel::setText(const QString &text)
+{
+    asUnfocusableLabel([this, &text] { QLabel::setText(text); });
+}
+
+bool LinkLabel::event(QEvent *event)
+{
+    if (event->type() != QEvent::Polish)
+        return QLabel::event(event);
+    bool handled = false;
+    asUnfocusableLabel([this, event, &handled] { handled = QLabel::event(event); });
+    return handled;
+}
+
+// Taking or losing the focus needs no text selection either; only the focus cue is redrawn.
+void LinkLabel::focusInEvent(QFocusEvent *event)
+{
+    QWidget::focusInEvent(event);
+}
+
+void LinkLabel::focusOutEvent(QFocusEvent *event)
+{
+    QWidget::focusOutEvent(event);
+}
+
 void LinkLabel::click()
 {
     Q_EMIT clicked();

@@ -15,6 +15,10 @@ public:
 
     void click();
 
+    // Hides QLabel::setText, which would build a text editor's machinery for a label that can take
+    // the focus.
+    void setText(const QString &text);
+
 Q_SIGNALS:
     void clicked();
 
@@ -24,7 +28,12 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void changeEvent(QEvent *event) override;
+    bool event(QEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
 
 private:
+    template <typename Step> void asUnfocusableLabel(Step step);
+
     bool m_pressed = false;
 };
