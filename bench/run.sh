@@ -69,12 +69,17 @@ withbus() {
 }
 xvfb=(xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp")
 
+# What the main window's form alone costs, beside the program: no budget, start-up rows only.
+form=(--program "$bench/cubomancer_bench_form" --reference "form alone")
+
 run "${nobus[@]}" "${driver[@]}" --platform offscreen
+run "${nobus[@]}" "${driver[@]}" "${form[@]}" --platform offscreen
 withbus dbus-run-session -- "${driver[@]}" --platform offscreen --no-idle
 if command -v xvfb-run >/dev/null; then
     strace_option=()
     command -v strace >/dev/null && strace_option=(--strace)
     run "${nobus[@]}" "${xvfb[@]}" "${driver[@]}" --platform xcb "${strace_option[@]}"
+    run "${nobus[@]}" "${xvfb[@]}" "${driver[@]}" "${form[@]}" --platform xcb
     withbus "${xvfb[@]}" dbus-run-session -- "${driver[@]}" --platform xcb --no-idle
 else
     echo "| Start-up and idle under Xvfb | not measured: xvfb-run is missing | - | - |" >>"$rows"

@@ -4,7 +4,9 @@
 // its first paint), peak resident set, and what each does while it sits untouched.
 //   cubomancer_bench_driver --program <path> --baseline <path> --platform offscreen|xcb
 //                           [--runs N] [--warmup N] [--idle-ms N] [--no-idle] [--strace]
-//                           [--quick]
+//                           [--quick] [--reference <name>]
+// With --reference the program is a point of comparison (the form alone): its rows are named so
+// and judged against no budget.
 // Both inherit the driver's environment: with DBUS_SESSION_BUS_ADDRESS set they find a session
 // bus, as on a desktop; without it the toolkit tries to start one for each process.
 // The program gets a home of its own: a settings store whose reminder date is today (so no
@@ -217,6 +219,10 @@ int main(int argc, char *argv[])
     options.addOption({QStringLiteral("no-idle"), QStringLiteral("Only the start-up rows.")});
     options.addOption({QStringLiteral("strace"), QStringLiteral("Count idle system calls.")});
     options.addOption({QStringLiteral("quick"), QStringLiteral("Smoke run: judge no budget.")});
+    options.addOption({QStringLiteral("reference"),
+                       QStringLiteral("The program is a reference, named so in the rows and not "
+                                      "judged: start-up rows only."),
+                       QStringLiteral("name")});
     options.process(application);
 
     const QString platform = options.value(QStringLiteral("platform"));
@@ -228,8 +234,16 @@ int main(int argc, char *argv[])
     const int warmup = std::max(0, options.value(QStringLiteral("warmup")).toInt());
     const int idleMs = std::max(100, options.value(QStringLiteral("idle-ms")).toInt());
     const bool quick = options.isSet(QStringLiteral("quick"));
-    const auto judged = [quick](bool withinBudget) {
+    const QString reference = options.value(QStringLiteral("reference"));
+    const QString subject = reference.isEmpty() ? QStringLiteral("program") : reference;
+    const auto judged = [quick, &reference](bool withinBudget) {
+        if (!reference.isEmpty())
+            return QStringLiteral("-");
         return quick ? QStringLiteral("not judged (quick)") : verdict(withinBudget);
+    };
+    // A reference has no budget of its own.
+    const auto budget = [&reference](const QString &limit) {
+        return reference.isEmpty() ? limit : QStringLiteral("-");
     };
 
     const TestEnvironment home;
@@ -296,8 +310,8 @@ int main(int argc, char *argv[])
     // One start-up time, as the median of the paired ratios beside the medians of both times.
     const auto timeRow = [&](const QString &what, double ratio, const std::vector<double> &program,
                              const std::vector<double> &baseline) {
-        return std::pair{QStringLiteral("%1, %2: program / baseline, median of %3 paired ratios")
-                             .arg(what, setting)
+        return std::pair{QStringLiteral("%1, %2: %3 / baseline, median of %4 paired ratios")
+                             .arg(what, setting, subject)
                              .arg(runs),
                          QStringLiteral("%1 (medians %2 ms / %3 ms)")
                              .arg(ratio, 0, 'f', 3)
@@ -306,21 +320,21 @@ int main(int argc, char *argv[])
     };
     const auto [frameMeasure, frameFigure] = timeRow(QStringLiteral("First complete frame"),
                                                      frameRatio, programFrameMs, baselineFrameMs);
-    printRow(frameMeasure, frameFigure, QStringLiteral("<= %1").arg(frameBudget, 0, 'f', 2),
+    printRow(frameMeasure, frameFigure, budget(QStringLiteral("<= %1").arg(frameBudget, 0, 'f', 2)),
              judged(frameRatio <= frameBudget));
     const double paintRatio = median(paintRatios);
     const auto [paintMeasure, paintFigure] =
         timeRow(QStringLiteral("First paint begins"), paintRatio, programPaintMs, baselinePaintMs);
     printRow(paintMeasure, paintFigure, QStringLiteral("-"), QStringLiteral("-"));
     const double rssRatio = median(programRss) / median(baselineRss);
-    printRow(
-        QStringLiteral("Peak resident set at the first frame, %1: program / baseline").arg(setting),
-        QStringLiteral("%1 (medians %2 KiB / %3 KiB)")
-            .arg(rssRatio, 0, 'f', 3)
-            .arg(median(programRss), 0, 'f', 0)
-            .arg(median(baselineRss), 0, 'f', 0),
-        QStringLiteral("<= 1.05"), judged(rssRatio <= 1.05));
-    if (options.isSet(QStringLiteral("no-idle")))
+    printRow(QStringLiteral("Peak resident set at the first frame, %1: %2 / baseline")
+                 .arg(setting, subject),
+             QStringLiteral("%1 (medians %2 KiB / %3 KiB)")
+                 .arg(rssRatio, 0, 'f', 3)
+                 .arg(median(programRss), 0, 'f', 0)
+                 .arg(median(baselineRss), 0, 'f', 0),
+             budget(QStringLiteral("<= 1.05")), judged(rssRatio <= 1.05));
+    if (options.isSet(QStringLiteral("no-idle")) || !reference.isEmpty())
         return 0;
 
     const bool withStrace = options.isSet(QStringLiteral("strace"));
