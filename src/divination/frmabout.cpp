@@ -32,8 +32,9 @@ frmAbout::frmAbout(OpenWindows &openWindows, WebLinks &links, QWidget *parent)
 
     setSizedCaption(ui->Label2, ::windowTitle());
     fitToText(ui->lblCoBrand);
-    setSizedCaption(ui->lblHomePage,
-                    QStringLiteral("Click here to visit ") + WebLinks::homePageAddress());
+    // Through the link's own setText, which keeps it a plain label.
+    ui->lblHomePage->setText(QStringLiteral("Click here to visit ") + WebLinks::homePageAddress());
+    fitToText(ui->lblHomePage);
     // The layout ends the link at the text column's right edge; a longer host name than the
     // layout's would otherwise run off the dialog.
     keepLeftOf(ui->lblHomePage, ui->Label3->geometry().right() + 1, ui->Label3->x());
