@@ -2,7 +2,6 @@
 #include "linklabel.h"
 
 #include "divination/accessibility.h"
-#include "divination/formlook.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -113,14 +112,4 @@ void LinkLabel::paintEvent(QPaintEvent *event)
     pen.setStyle(Qt::DashLine);
     painter.setPen(pen);
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
-}
-
-void LinkLabel::changeEvent(QEvent *event)
-{
-    // A label that takes the keyboard focus lays its text out as soon as it is given it, so the
-    // font the form gives it is adopted at once, before the form sets the text. A font given
-    // later (a link shrunk to fit its text) is kept as it is.
-    if (event->type() == QEvent::FontChange && testAttribute(Qt::WA_SetFont) && text().isEmpty())
-        adoptFont(this);
-    QLabel::changeEvent(event);
 }
