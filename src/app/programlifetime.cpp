@@ -40,6 +40,7 @@ void ProgramLifetime::start()
 
 void ProgramLifetime::endSession()
 {
+    m_endingFromOutside = true;
     if (isOpen(m_startup))
         m_startup->unload();
     else
@@ -69,7 +70,10 @@ std::optional<qint16> ProgramLifetime::randomizeCoBrand()
 
 void ProgramLifetime::mainWindowUnloaded()
 {
-    showFarewellScreen();
+    // A window created on the way out would only flash up, and could leave the window manager
+    // an empty frame.
+    if (!m_endingFromOutside)
+        showFarewellScreen();
     if (m_startup)
         m_startup->hide();
 }

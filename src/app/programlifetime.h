@@ -12,6 +12,9 @@
 //   leaving the farewell screen, unloading frmStartup, or the end of the desktop session
 //                        -> Shutdown::EndProgram, which unloads every window and ends the process
 //
+// Only the user's close of the main window brings up the farewell screen. When the end comes
+// from outside (endSession), the sweep unloads what is open and creates no window on the way out.
+//
 // The windows belong to the collection of open windows from their load to their unload, and
 // delete themselves after it. runCubomancer (cubomancerapp.h) builds the real platform and the
 // lifetime, and turns the end of the desktop session and the termination signals into
@@ -41,8 +44,8 @@ public:
 
     // Loads the start-up window, which runs the whole start-up sequence.
     void start();
-    // The desktop session is ending: the program ends the way it always does, through the
-    // start-up window's unload.
+    // The desktop session is ending, or a termination signal came: the program ends the way it
+    // always does, through the start-up window's unload, but shows nothing more.
     void endSession();
     // Loading the farewell screen shows it, topmost; once only.
     void showFarewellScreen();
@@ -65,6 +68,7 @@ private:
     QPointer<frmStartup> m_startup;
     QPointer<frmMain> m_main;
     QPointer<frmFarewell> m_farewell;
+    bool m_endingFromOutside = false;
     // Last, so that windows still loaded go before what they were made with.
     OpenWindows m_openWindows;
 };

@@ -204,6 +204,7 @@ void TestProgramLifetime::endOfSessionEndsTheProgram()
 
     QCOMPARE(run.fake.processEnd.statuses, QList<int>{0});
     QCOMPARE(run.lifetime.openWindows().count(), 0);
+    QVERIFY(!run.lifetime.farewellScreen()); // no window on the way out
     // A second signal of the ending session changes nothing.
     run.lifetime.endSession();
     QCOMPARE(run.fake.processEnd.statuses, QList<int>{0});
