@@ -41,6 +41,8 @@ private:
 
 int runCubomancer(int argc, char *argv[])
 {
+    // Caught from the start, and delivered once the application can take them.
+    TerminationSignals terminationSignals;
     FontConfigWarmUp fonts(chooseSessionPlatform(argc, argv));
     QApplication application(argc, argv);
     QGuiApplication::setDesktopFileName(QStringLiteral(CUBOMANCER_APP_ID));
@@ -59,7 +61,7 @@ int runCubomancer(int argc, char *argv[])
     const auto endSession = [&lifetime] { lifetime.endSession(); };
     QuitRequests quitRequests(endSession);
     application.installEventFilter(&quitRequests);
-    const TerminationSignals terminationSignals(endSession);
+    terminationSignals.deliverTo(endSession);
     QObject::connect(&application, &QCoreApplication::aboutToQuit, &application, endSession);
 
     // The start-up runs inside the event loop, so that a quit arriving while one of its boxes

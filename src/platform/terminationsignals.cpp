@@ -19,37 +19,42 @@ extern "C" void onTerminationSignal(int)
     [[maybe_unused]] const auto written = ::write(pipeEnds[1], &byte, 1);
     errno = saved;
 }
+
+bool ignoredAtStart(int signal)
+{
+    struct sigaction current
+    {
+    };
+    return ::sigaction(signal, nullptr, &current) == 0 && current.sa_handler == SIG_IGN;
+}
 } // namespace
 
-TerminationSignals::TerminationSignals(std::function<void()> onSignal)
-    : m_onSignal(std::move(onSignal))
+TerminationSignals::TerminationSignals()
 {
     if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0, pipeEnds) != 0)
         return;
-    m_notifier = std::make_unique<QSocketNotifier>(pipeEnds[0], QSocketNotifier::Read);
-    QObject::connect(m_notifier.get(), &QSocketNotifier::activated, m_notifier.get(),
-                     [this] { drain(); });
-
     struct sigaction action
     {
     };
     action.sa_handler = onTerminationSignal;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
-    for (const int signal : watched)
-        ::sigaction(signal, &action, nullptr);
+    for (const int signal : watched) {
+        if (!ignoredAtStart(signal) && ::sigaction(signal, &action, nullptr) == 0)
+            m_caught.push_back(signal);
+    }
 }
 
 TerminationSignals::~TerminationSignals()
 {
-    if (!m_notifier)
+    if (pipeEnds[0] < 0)
         return;
     struct sigaction action
     {
     };
     action.sa_handler = SIG_DFL;
     sigemptyset(&action.sa_mask);
-    for (const int signal : watched)
+    for (const int signal : m_caught)
         ::sigaction(signal, &action, nullptr);
     m_notifier.reset();
     ::close(pipeEnds[0]);
@@ -57,11 +62,23 @@ TerminationSignals::~TerminationSignals()
     pipeEnds[0] = pipeEnds[1] = -1;
 }
 
+void TerminationSignals::deliverTo(std::function<void()> onSignal)
+{
+    if (pipeEnds[0] < 0 || m_notifier)
+        return;
+    m_onSignal = std::move(onSignal);
+    m_notifier = std::make_unique<QSocketNotifier>(pipeEnds[0], QSocketNotifier::Read);
+    QObject::connect(m_notifier.get(), &QSocketNotifier::activated, m_notifier.get(),
+                     [this] { drain(); });
+    drain();
+}
+
 void TerminationSignals::drain()
 {
     char bytes[16];
-    while (::read(pipeEnds[0], bytes, sizeof bytes) > 0) {
-    }
-    if (m_onSignal)
+    bool caught = false;
+    while (::read(pipeEnds[0], bytes, sizeof bytes) > 0)
+        caught = true;
+    if (caught && m_onSignal)
         m_onSignal();
 }

@@ -2,7 +2,7 @@
 # SPDX-License-Identifier: MIT
 # SIGTERM, SIGHUP and SIGINT end the program the way the end of the session does: status 0 and
 # the lock given back, also while the update question is open, and no window created on the way
-# out.
+# out. A signal ignored at the start, as under nohup, stays ignored.
 source "$(dirname "$0")/../e2e-lib.sh"
 
 command -v flock >/dev/null || { echo "SKIP ($SCENARIO): flock is not installed" >&2; exit 77; }
@@ -31,6 +31,8 @@ expect_eq "$(stored_date)" "$old" "stored date after the unanswered question"
 
 store_date "$(today)"
 for signal in TERM HUP INT; do
+    # As from a terminal: a job this script starts in the background has SIGINT ignored.
+    APP_WRAPPER=(env --default-signal="$signal")
     start_app
     wait_for_main_window "$APP_PID"
     watch_new_windows
@@ -39,4 +41,13 @@ for signal in TERM HUP INT; do
     expect_eq "$(grep -c CreateNotify "$E2E_ROOT/root.events")" 0 "windows created after SIG$signal"
     kill "$ROOT_WATCH"
 done
+
+APP_WRAPPER=(nohup)
+start_app
+wait_for_main_window "$APP_PID"
+kill -HUP "$APP_PID"
+sleep 1
+kill -0 "$APP_PID" || fail "SIGHUP ended the program started under nohup"
+kill -TERM "$APP_PID"
+expect_clean_end "$APP_PID" "SIGTERM under nohup"
 pass "each signal ended the program with status 0, gave the lock back and created no window"
