@@ -13,7 +13,9 @@
 #include <QApplication>
 #include <QTimer>
 
+#include <cstdlib>
 #include <functional>
+#include <optional>
 #include <utility>
 
 namespace {
@@ -43,7 +45,10 @@ int runCubomancer(int argc, char *argv[])
 {
     // Caught from the start, and delivered once the application can take them.
     TerminationSignals terminationSignals;
-    FontConfigWarmUp fonts(chooseSessionPlatform(argc, argv));
+    const std::optional<QByteArray> platform = chooseSessionPlatform(argc, argv);
+    if (!platform)
+        return EXIT_FAILURE;
+    FontConfigWarmUp fonts(*platform);
     QApplication application(argc, argv);
     QGuiApplication::setDesktopFileName(QStringLiteral(CUBOMANCER_APP_ID));
     QApplication::setWindowIcon(programIcon());

@@ -1,7 +1,22 @@
 // SPDX-License-Identifier: MIT
 #include "sessionplatform.h"
 
+#include "platform/apptitle.h"
+
+#include <QFile>
+#include <QStringList>
+
+#include <cstdio>
 #include <vector>
+
+#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN) && !defined(Q_OS_ANDROID)
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+#include <xcb/xcb.h>
+
+#include <cstring>
+#endif
 
 namespace {
 // The platform the user asked for: Qt takes "--platform" as "-platform", and either one over
@@ -19,22 +34,80 @@ QByteArray requestedQtPlatform(const SessionEnvironment &session,
 }
 } // namespace
 
-QByteArray chooseQtPlatform(const SessionEnvironment &session, const QList<QByteArray> &arguments)
+bool displayServerAnswers(const QByteArray &platform, const QByteArray &display)
 {
-    if (!requestedQtPlatform(session, arguments).isEmpty())
-        return {};
-    if (!session.display.isEmpty())
-        return QByteArrayLiteral("xcb");
-    if (!session.waylandDisplay.isEmpty())
-        return QByteArrayLiteral("wayland");
-    return {};
+#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN) && !defined(Q_OS_ANDROID)
+    if (platform == "xcb") {
+        xcb_connection_t *const connection = xcb_connect(display.constData(), nullptr);
+        const bool connected = xcb_connection_has_error(connection) == 0;
+        xcb_disconnect(connection);
+        return connected;
+    }
+    // A compositor listens on a socket in the runtime folder, or at an absolute name.
+    const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
+    const bool absolute = display.startsWith('/');
+    const QByteArray path = absolute ? display : runtime + '/' + display;
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    if ((!absolute && runtime.isEmpty()) || size_t(path.size()) >= sizeof address.sun_path)
+        return false;
+    std::memcpy(address.sun_path, path.constData(), size_t(path.size()));
+    const int socket = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    if (socket < 0)
+        return false;
+    const bool connected =
+        ::connect(socket, reinterpret_cast<const sockaddr *>(&address), sizeof address) == 0;
+    ::close(socket);
+    return connected;
+#else
+    Q_UNUSED(platform);
+    Q_UNUSED(display);
+    return true;
+#endif
 }
 
-QByteArray chooseSessionPlatform(int &argc, char **&argv)
+PlatformChoice chooseQtPlatform(const SessionEnvironment &session,
+                                const QList<QByteArray> &arguments, const DisplayProbe &answers)
+{
+    const QByteArray requested = requestedQtPlatform(session, arguments);
+    const bool userChose = !requested.isEmpty();
+    if (!userChose && session.display.isEmpty() && session.waylandDisplay.isEmpty())
+        return {{},
+                QStringLiteral("no graphical session found: "
+                               "DISPLAY and WAYLAND_DISPLAY are unset")};
+    const bool tryX = userChose ? requested == "xcb" : !session.display.isEmpty();
+    const bool tryWayland = userChose ? requested == "wayland" || requested == "wayland-egl"
+                                      : !session.waylandDisplay.isEmpty();
+    // Without a name a Wayland client asks for the compositor's usual one.
+    const QByteArray wayland =
+        session.waylandDisplay.isEmpty() ? QByteArrayLiteral("wayland-0") : session.waylandDisplay;
+
+    QStringList unanswered;
+    if (tryX) {
+        if (!session.display.isEmpty() && answers("xcb", session.display))
+            return {userChose ? QByteArray() : QByteArrayLiteral("xcb"), {}};
+        unanswered.append(session.display.isEmpty()
+                              ? QStringLiteral("an X display: DISPLAY is unset")
+                              : QStringLiteral("the X display '%1'")
+                                    .arg(QString::fromLocal8Bit(session.display)));
+    }
+    if (tryWayland) {
+        if (answers("wayland", wayland))
+            return {userChose ? QByteArray() : QByteArrayLiteral("wayland"), {}};
+        unanswered.append(
+            QStringLiteral("the Wayland display '%1'").arg(QString::fromLocal8Bit(wayland)));
+    }
+    if (unanswered.isEmpty())
+        return {}; // the user's choice needs no display server
+    return {{}, QStringLiteral("cannot connect to ") + unanswered.join(QStringLiteral(" nor to "))};
+}
+
+std::optional<QByteArray> chooseSessionPlatform(int &argc, char **&argv,
+                                                const DisplayProbe &answers)
 {
 #if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN) && !defined(Q_OS_ANDROID)
     if (argc < 1)
-        return {};
+        return QByteArray();
     const SessionEnvironment session{qgetenv("QT_QPA_PLATFORM"), qgetenv("DISPLAY"),
                                      qgetenv("WAYLAND_DISPLAY")};
     QList<QByteArray> arguments;
@@ -42,7 +115,14 @@ QByteArray chooseSessionPlatform(int &argc, char **&argv)
         arguments.append(QByteArray(argv[i]));
     static QByteArray option = QByteArrayLiteral("-platform");
     static QByteArray choice;
-    choice = chooseQtPlatform(session, arguments);
+    const PlatformChoice chosen = chooseQtPlatform(session, arguments, answers);
+    if (!chosen.missing.isEmpty()) {
+        const QString name = applicationNameOf(QFile::decodeName(argv[0]));
+        std::fprintf(stderr, "%s: %s\n", QFile::encodeName(name).constData(),
+                     chosen.missing.toLocal8Bit().constData());
+        return std::nullopt;
+    }
+    choice = chosen.platform;
     if (choice.isEmpty())
         return requestedQtPlatform(session, arguments);
     // Through the command line rather than QT_QPA_PLATFORM, so that programs started from here
@@ -57,6 +137,7 @@ QByteArray chooseSessionPlatform(int &argc, char **&argv)
 #else
     Q_UNUSED(argc);
     Q_UNUSED(argv);
-    return {};
+    Q_UNUSED(answers);
+    return QByteArray();
 #endif
 }

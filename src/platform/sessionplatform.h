@@ -3,6 +3,10 @@
 
 #include <QByteArray>
 #include <QList>
+#include <QString>
+
+#include <functional>
+#include <optional>
 
 // The parts of the session's environment that decide which Qt platform plugin to ask for.
 struct SessionEnvironment
@@ -12,14 +16,30 @@ struct SessionEnvironment
     QByteArray waylandDisplay; // WAYLAND_DISPLAY
 };
 
-// The platform plugin the program asks for: X11 wherever an X display is reachable, XWayland
-// included, because only there can the windows ask to be centred and the farewell screen to stay
-// above; native Wayland where there is no X display. Empty when the user chose with
-// QT_QPA_PLATFORM or -platform, or when neither display is known: Qt decides then.
-QByteArray chooseQtPlatform(const SessionEnvironment &session, const QList<QByteArray> &arguments);
+// Whether a display server answers: an X display ("xcb") or a Wayland compositor ("wayland")
+// by its name.
+using DisplayProbe = std::function<bool(const QByteArray &platform, const QByteArray &display)>;
 
-// Adds "-platform <choice>" to the command line, read from this process's environment. Call it
-// before the QApplication is built; the new argv lives until the program ends. Only the
-// environment is read: it costs no connection to any display. Returns the platform Qt will be
-// asked for, the user's or the program's choice; empty when Qt decides.
-QByteArray chooseSessionPlatform(int &argc, char **&argv);
+struct PlatformChoice
+{
+    QByteArray platform; // the plugin to ask Qt for; empty where the user chose
+    QString missing;     // when no display answers: what is missing, in words
+};
+
+// X11 wherever an X display answers, XWayland included, because only there can the windows ask
+// to be centred and the farewell screen to stay above; native Wayland where only a Wayland
+// compositor answers. The user's choice with QT_QPA_PLATFORM or -platform stands; where it is
+// xcb or wayland, its display is asked too. When no display answers, missing says which.
+PlatformChoice chooseQtPlatform(const SessionEnvironment &session,
+                                const QList<QByteArray> &arguments, const DisplayProbe &answers);
+
+// Asks the display server itself: connects as the toolkit would, and goes again at once.
+bool displayServerAnswers(const QByteArray &platform, const QByteArray &display);
+
+// Adds "-platform <choice>" to the command line, read from this process's environment and asked
+// of the display servers it names. Call it before the QApplication is built; the new argv lives
+// until the program ends. Returns the platform Qt will be asked for, the user's or the
+// program's; nothing when no display answers, after saying on stderr, in one line, what is
+// missing: without a display the toolkit would abort the program.
+std::optional<QByteArray> chooseSessionPlatform(int &argc, char **&argv,
+                                                const DisplayProbe &answers = displayServerAnswers);

@@ -5,6 +5,15 @@
 
 #include <vector>
 
+namespace {
+// Every display of the tests answers but these two.
+const QByteArray staleX(":79"), staleWayland("wayland-9");
+const DisplayProbe answers = [](const QByteArray &, const QByteArray &display) {
+    return display != staleX && display != staleWayland;
+};
+const QByteArray noDisplay("(no display: what is missing is said)");
+} // namespace
+
 class TestSessionPlatform : public QObject
 {
     Q_OBJECT
@@ -35,7 +44,7 @@ void TestSessionPlatform::choice_data()
         << QByteArray() << QByteArray() << QByteArray("wayland-0") << QList<QByteArray>()
         << wayland;
     QTest::newRow("no display at all")
-        << QByteArray() << QByteArray() << QByteArray() << QList<QByteArray>() << qtDecides;
+        << QByteArray() << QByteArray() << QByteArray() << QList<QByteArray>() << noDisplay;
     QTest::newRow("QT_QPA_PLATFORM wins")
         << QByteArray("wayland") << QByteArray(":1") << QByteArray("wayland-0")
         << QList<QByteArray>() << qtDecides;
@@ -49,6 +58,12 @@ void TestSessionPlatform::choice_data()
     QTest::newRow("-platform without a name is no choice")
         << QByteArray() << QByteArray(":1") << QByteArray() << QList<QByteArray>{"-platform"}
         << xcb;
+    QTest::newRow("stale X display, Wayland answers")
+        << QByteArray() << staleX << QByteArray("wayland-0") << QList<QByteArray>() << wayland;
+    QTest::newRow("stale X display alone")
+        << QByteArray() << staleX << QByteArray() << QList<QByteArray>() << noDisplay;
+    QTest::newRow("xcb chosen, its display stale")
+        << xcb << staleX << QByteArray("wayland-0") << QList<QByteArray>() << noDisplay;
 }
 
 void TestSessionPlatform::choice()
@@ -58,7 +73,9 @@ void TestSessionPlatform::choice()
     QFETCH(QByteArray, waylandDisplay);
     QFETCH(QList<QByteArray>, arguments);
 
-    QTEST(chooseQtPlatform({qtPlatform, display, waylandDisplay}, arguments), "expected");
+    const PlatformChoice choice =
+        chooseQtPlatform({qtPlatform, display, waylandDisplay}, arguments, answers);
+    QTEST(choice.missing.isEmpty() ? choice.platform : noDisplay, "expected");
 }
 
 // The choice goes onto the command line, where Qt takes it, and every argument given stays.
@@ -76,7 +93,7 @@ void TestSessionPlatform::commandLineGainsTheChoice()
     int argc = 2;
     char **argv = given.data();
 
-    chooseSessionPlatform(argc, argv);
+    chooseSessionPlatform(argc, argv, answers);
 
     qputenv("QT_QPA_PLATFORM", savedPlatform);
     qputenv("DISPLAY", savedDisplay);
@@ -84,7 +101,8 @@ void TestSessionPlatform::commandLineGainsTheChoice()
     for (int i = 0; i < argc; ++i)
         result.append(argv[i]);
     const QList<QByteArray> expected{program, "-platform",
-                                     chooseQtPlatform({{}, ":7", {}}, {argument}), argument};
+                                     chooseQtPlatform({{}, ":7", {}}, {argument}, answers).platform,
+                                     argument};
     QCOMPARE(result, expected);
     QCOMPARE(argv[argc], nullptr);
 }

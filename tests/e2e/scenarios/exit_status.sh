@@ -1,7 +1,7 @@
 #!/bin/bash
 # SPDX-License-Identifier: MIT
 # Alt+X on the farewell screen ends the program with status 0 and leaves no window behind; the
-# next start comes up normally.
+# next start comes up normally. Without a display the program says so and ends with status 1.
 source "$(dirname "$0")/../e2e-lib.sh"
 
 start_display
@@ -17,4 +17,12 @@ expect_eq "$(opened_count)" 0 "addresses opened on the way out"
 start_app
 wait_for_main_window "$APP_PID"
 no_message_box "$APP_PID" || fail "the next start showed a message"
-pass "ended with status 0, no window left, and the next start is a normal one"
+
+# Without a display to show a window on, one line says what is missing, and status 1.
+for display in "" ":$((${DISPLAY#:} + 100))"; do
+    status=0
+    env -u QT_QPA_PLATFORM -u WAYLAND_DISPLAY DISPLAY="$display" "$CUBOMANCER" >"$E2E_ROOT/said" 2>&1 || status=$?
+    expect_eq "$status, $(wc -l <"$E2E_ROOT/said") line" "1, 1 line" "without the display '$display'"
+    grep -qF "${display:-DISPLAY}" "$E2E_ROOT/said" || fail "the display is not named: $(cat "$E2E_ROOT/said")"
+done
+pass "ended with status 0, no window left, the next start is a normal one; status 1 without a display"
