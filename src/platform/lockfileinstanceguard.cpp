@@ -35,12 +35,12 @@ LockFileInstanceGuard::~LockFileInstanceGuard()
 QString LockFileInstanceGuard::defaultLockFilePath(const QString &applicationName)
 {
     const QString fileName = applicationName + QStringLiteral(".lock");
-    // Qt checks the runtime folder (this user's, mode 0700) and creates a missing one.
-    if (!qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
-        const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-        if (!runtime.isEmpty() && isPrivateFolder(runtime))
-            return QDir(runtime).filePath(fileName);
-    }
+    // The runtime folder as the session gives it, not QStandardPaths' answer: for one that is
+    // not this user's or is open to others, Qt 6.4 answers with a folder of its own in the shared
+    // temporary folder.
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    if (QDir::isAbsolutePath(runtime) && isPrivateFolder(runtime))
+        return QDir(runtime).filePath(fileName);
     // Never the shared temporary folder, where another user could put anything at a name
     // known in advance.
     const QString folder =

@@ -28,8 +28,9 @@ public:
     // different files.
     void release();
 
-    // <runtime folder>/<applicationName>.lock. Without a usable runtime folder, a folder the
-    // user alone may enter: <cache folder>/<applicationName>/<applicationName>.lock.
+    // <runtime folder>/<applicationName>.lock. Without a usable runtime folder (unset, missing,
+    // not this user's own, or open to others), a folder the user alone may enter:
+    // <cache folder>/<applicationName>/<applicationName>.lock.
     static QString defaultLockFilePath(const QString &applicationName);
 
 private:
