@@ -12,6 +12,7 @@
 #include <QHash>
 #include <QLabel>
 #include <QScreen>
+#include <QShortcutEvent>
 #include <QWidget>
 #include <QWindow>
 
@@ -92,21 +93,28 @@ private:
     bool m_done = false;
 };
 
-// Qt presses a button for its access key without moving the focus to it, so the control being
-// left would not see the user leave before the press. A click moves the focus first; so does this.
-class FocusOnAccessKey final : public QObject
+// Each press of a button's access key is a click, made at once, with the focus moved to the
+// button first as a click moves it, so that the control being left sees the user leave before
+// the press. Qt 6.4 itself moves no focus, and plays a 100 ms animated click during which it
+// drops further presses of the key. A key shared by several buttons stays Qt's: it only moves
+// the focus among them.
+class AccessKeyClicks final : public QObject
 {
 public:
     using QObject::QObject;
 
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (event->type() == QEvent::Shortcut) {
-            auto *const button = static_cast<QAbstractButton *>(watched);
-            if (button->isEnabled() && button->focusPolicy() != Qt::NoFocus)
-                button->setFocus(Qt::ShortcutFocusReason);
-        }
-        return false;
+        if (event->type() != QEvent::Shortcut ||
+            static_cast<QShortcutEvent *>(event)->isAmbiguous())
+            return false;
+        auto *const button = static_cast<QAbstractButton *>(watched);
+        if (!button->isEnabled())
+            return false;
+        if (button->focusPolicy() != Qt::NoFocus)
+            button->setFocus(Qt::ShortcutFocusReason);
+        button->click();
+        return true;
     }
 };
 
@@ -130,7 +138,7 @@ void setUpWindow(QWidget *window)
     window->setWindowIcon(programIcon());
     adoptFormFonts(window);
     centreWhenShown(window);
-    auto *const accessKeys = new FocusOnAccessKey(window);
+    auto *const accessKeys = new AccessKeyClicks(window);
     const auto buttons = window->findChildren<QAbstractButton *>();
     for (QAbstractButton *button : buttons)
         button->installEventFilter(accessKeys);

@@ -11,8 +11,8 @@ class QWidget;
 // the text colour on it too, so a dark desktop theme cannot turn text on the light panels pale.
 
 // Gives a window the program's title and icon, adopts its form's fonts, centres it by its outer
-// frame when it is first shown (see centreWhenShown), and lets the access key of each of its
-// buttons move the focus to the button before pressing it, as a click does.
+// frame when it is first shown (see centreWhenShown), and makes each press of a button's access
+// key a click at once, the focus moved to the button first, as a click does.
 void setUpWindow(QWidget *window);
 
 // Gives each font of the form that asks for Verdana or MS Sans Serif a stand-in with close
