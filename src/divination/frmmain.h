@@ -38,9 +38,10 @@ class frmMain;
 // place; RollSequence decides which lies on top and what the captions say, and this window shows
 // it. Only the panel in front is enabled, so the covered panel's buttons can be reached neither
 // by Tab nor by their access keys and the sequence stays on its cycle. The two promotional
-// labels of the bottom strip are stacked the same way. Links and menu items hand their address
-// to WebLinks; closing the window, by its close box or File > Exit, runs Form_Unload, which
-// tells the window's owner by the unloaded signal.
+// labels of the bottom strip are stacked the same way. Return and Enter press the focused
+// button, as Space does: the form makes both buttons auto-default. Links and menu items hand
+// their address to WebLinks; closing the window, by its close box or File > Exit, runs
+// Form_Unload, which tells the window's owner by the unloaded signal.
 class frmMain : public ProgramWindow<QMainWindow>
 {
     Q_OBJECT

@@ -435,7 +435,7 @@ void TestFrmMain::fullSequence()
         if (byKeyboard && thrown < 4)
             QTest::keyClick(&window, Qt::Key_R, Qt::AltModifier);
         else if (byKeyboard)
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space); // "&Roll Dice" still
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return); // "&Roll Dice" still
         else
             QTest::mouseClick(cmdRoll, Qt::LeftButton);
         // Each press throws at once, as a click does, however soon the next one follows.
