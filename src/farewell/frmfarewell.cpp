@@ -135,15 +135,9 @@ QString frmFarewell::promotionText()
 
 void frmFarewell::applyLook()
 {
-    // A frame's font is for its caption; the fields keep the ordinary one. Marking every
-    // property as set stops the frame's face, size and weight from seeping through.
-    for (QWidget *field :
-         std::initializer_list<QWidget *>{m_ui->txtName, m_ui->txtEmail, m_ui->txtFriendName,
-                                          m_ui->txtFriendEmail, m_ui->txtMessage}) {
-        QFont ordinary = QApplication::font(field);
-        ordinary.setResolveMask(QFont::AllPropertiesResolved);
-        field->setFont(ordinary);
-    }
+    // The fields have a font of their own in the form, the 8-point dialog font of the platform
+    // the screen was drawn for, so that a line of it fits their height whatever the desktop's
+    // font, and the frame's caption font does not seep through.
     shrinkToFit(m_ui->lblGoToHome);
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Every text of every window stays legible whatever the desktop's colours: the colour a text is
-// painted with and the background it is painted on differ as much as WCAG 2.x asks.
+// painted with and the background it is painted on differ as much as WCAG 2.x asks. Fields show
+// their text whole whatever the desktop's font.
 #include "accessibilitychecks.h"
 #include "app/shutdown.h"
 #include "divination/frmabout.h"
@@ -20,6 +21,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStyle>
+#include <QStyleOptionFrame>
 #include <QTest>
 #include <QTimer>
 
@@ -89,6 +91,17 @@ std::pair<QColor, QColor> paintedColours(const QWidget *widget)
             ground->palette().color(ground->backgroundRole())};
 }
 
+// A line of the field's font fits inside its frame, descenders included.
+bool lineFits(const QLineEdit *field)
+{
+    QStyleOptionFrame frame;
+    frame.initFrom(field);
+    frame.lineWidth = field->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &frame, field);
+    const QRect inside = field->style()->subElementRect(QStyle::SE_LineEditContents, &frame, field);
+    return QFontMetrics(field->font()).height() <=
+           inside.marginsRemoved(field->textMargins()).height();
+}
+
 void expectLegible(QWidget *window)
 {
     int texts = 0;
@@ -98,6 +111,9 @@ void expectLegible(QWidget *window)
         if (!widget->isVisibleTo(window) || !widget->isEnabled() || shownText(widget).isEmpty())
             continue;
         ++texts;
+        if (const auto *field = qobject_cast<const QLineEdit *>(widget))
+            QVERIFY2(lineFits(field),
+                     qPrintable(field->objectName() + QStringLiteral(" cuts its text")));
         const auto [text, ground] = paintedColours(widget);
         const double needed = isLargeText(widget->font()) ? 3.0 : 4.5;
         const double ratio = contrastRatio(text, ground);
@@ -149,11 +165,14 @@ void TestLegibility::everyTextReads_data()
          [](Stage &s, const Check &check) {
              checkWindow(new frmAbout(s.windows, s.links), check);
          }},
-        {"farewell screen",
+        {"farewell screen, large desktop font",
          [](Stage &s, const Check &check) {
+             const QFont desktop = QApplication::font();
+             QApplication::setFont(QFont(desktop.family(), 14));
              checkWindow(new frmFarewell(s.windows, s.fake.messages, s.fake.clock, s.fake.random,
                                          s.links, s.shutdown),
                          check);
+             QApplication::setFont(desktop);
          }},
         {"message box",
          [](Stage &, const Check &check) {
