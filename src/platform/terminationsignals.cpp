@@ -7,6 +7,8 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <utility>
+
 namespace {
 int pipeEnds[2] = {-1, -1};
 constexpr int watched[] = {SIGTERM, SIGHUP, SIGINT};
