@@ -34,7 +34,8 @@ int main(int argc, char *argv[])
     setSizedCaption(ui.lblResult, roll.view().dieCaption);
     // The roll panel and the co-brand offer in front, as at the program's start.
     ui.Frame1->raise();
-    ui.lblCobrand->raise();
+    ui.Frame2->hide();
+    ui.lblFullBrand->hide();
     window.show();
     return QApplication::exec();
 }

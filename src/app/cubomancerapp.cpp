@@ -2,6 +2,7 @@
 #include "cubomancerapp.h"
 
 #include "app/programlifetime.h"
+#include "divination/accessibility.h"
 #include "platform/apptitle.h"
 #include "platform/fontconfigwarmup.h"
 #include "platform/programicon.h"
@@ -45,6 +46,7 @@ int runCubomancer(int argc, char *argv[])
     QApplication application(argc, argv);
     QGuiApplication::setDesktopFileName(QStringLiteral(CUBOMANCER_APP_ID));
     QApplication::setWindowIcon(programIcon());
+    installAccessibleInterfaces();
     // The main window's close brings up the farewell screen; only EndProgram ends the program.
     QApplication::setQuitOnLastWindowClosed(false);
 

@@ -18,7 +18,7 @@ SOURCE_DIR = os.environ["SOURCE_DIR"]
 
 # The role each kind of control must have on the bus.
 ROLE_OF_CLASS = {
-    "LinkLabel": "link",
+    "LinkButton": "link",
     "QPushButton": "push button",
     "QCheckBox": "check box",
     "QLineEdit": "text",
