@@ -240,8 +240,8 @@ bool frmFarewell::eventFilter(QObject *watched, QEvent *event)
             if (field.widget != watched)
                 continue;
             if (event->type() == QEvent::FocusIn && QAccessible::isActive()) {
-                // Screen readers hear of the focus only after this handler; told of the cleared
-                // prompt first, they would take it for all the news and never name the field.
+                // Qt 6.4 tells the accessibility bus of the focus only after this handler; Orca 43,
+                // told first of the cleared prompt, speaks that and never names the field.
                 QMetaObject::invokeMethod(
                     this, [this, field] { applyPromptRule(field, true); }, Qt::QueuedConnection);
                 continue;
