@@ -9,7 +9,7 @@ class QWidget;
 // ("grouping" for a panel, "dialog" for a window that is one); the property is set before the
 // widget is named, and so before the toolkit makes the widget's interface. Every LinkButton is a
 // link whose Press action clicks it. A panel shown or hidden needs nothing here: the toolkit
-// presents only what is shown.
+// reports a hidden one as neither visible nor showing, and screen readers pass it over.
 
 // Puts the interfaces described here before the toolkit's own. Call once, after the application
 // object is built and before any window is.
