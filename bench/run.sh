@@ -33,13 +33,14 @@ if [ $quick -eq 1 ]; then
     growth_options=(--cycles 300 --openings 60 --warm 20 --quick)
     referral_options=(--quick)
 else
-    # Enough alternating pairs that two full runs agree on each start-up ratio within 0.02.
+    # Enough rounds that two full runs agree on each start-up ratio within 0.02.
     driver_options=(--runs 200 --warmup 5 --idle-ms 10000)
     growth_options=(--cycles 100000 --openings 10000 --warm 1000)
     referral_options=()
 fi
 driver=("$bench/cubomancer_bench_driver" --program "$bench/cubomancer_bench_startup"
-        --baseline "$bench/cubomancer_bench_baseline" "${driver_options[@]}")
+        --form "$bench/cubomancer_bench_form" --baseline "$bench/cubomancer_bench_baseline"
+        "${driver_options[@]}")
 
 # Where allowed (root, or CAP_SYS_NICE), everything measured runs at a higher priority than the
 # rest of the machine, the X server included, so that other work disturbs the timing less.
@@ -69,17 +70,12 @@ withbus() {
 }
 xvfb=(xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp")
 
-# What the main window's form alone costs, beside the program: no budget, start-up rows only.
-form=(--program "$bench/cubomancer_bench_form" --reference "form alone")
-
 run "${nobus[@]}" "${driver[@]}" --platform offscreen
-run "${nobus[@]}" "${driver[@]}" "${form[@]}" --platform offscreen
 withbus dbus-run-session -- "${driver[@]}" --platform offscreen --no-idle
 if command -v xvfb-run >/dev/null; then
     strace_option=()
     command -v strace >/dev/null && strace_option=(--strace)
     run "${nobus[@]}" "${xvfb[@]}" "${driver[@]}" --platform xcb "${strace_option[@]}"
-    run "${nobus[@]}" "${xvfb[@]}" "${driver[@]}" "${form[@]}" --platform xcb
     withbus "${xvfb[@]}" dbus-run-session -- "${driver[@]}" --platform xcb --no-idle
 else
     echo "| Start-up and idle under Xvfb | not measured: xvfb-run is missing | - | - |" >>"$rows"

@@ -12,17 +12,6 @@
 
 #include <utility>
 
-namespace {
-// Start-up goes on whatever one step does: a step that throws is abandoned and the next runs.
-template <class Step> void runStep(Step &&step) noexcept
-{
-    try {
-        step();
-    } catch (...) {
-    }
-}
-} // namespace
-
 frmStartup::frmStartup(OpenWindows &openWindows, InstanceGuard &instance, MessageBoxes &messages,
                        const Clock &clock, RandomSource &random, UpdateReminder &reminder,
                        Shutdown &shutdown, std::function<void()> showMainWindow,
@@ -41,32 +30,25 @@ frmStartup::~frmStartup() = default;
 
 void frmStartup::Form_Load()
 {
-    bool anotherCopy = false;
-    runStep([this, &anotherCopy] { anotherCopy = m_instance.anotherCopyRunning(); });
-    if (anotherCopy) {
-        // A box that cannot be shown must not let a second copy through.
-        runStep([this] {
-            m_messages.show(QStringLiteral("Application is already running"),
-                            MessageIcon::Information, MessageButtons::Ok);
-        });
+    if (m_instance.anotherCopyRunning()) {
+        m_messages.show(QStringLiteral("Application is already running"), MessageIcon::Information,
+                        MessageButtons::Ok);
         m_shutdown.EndProgram();
         // Only a process end that comes back (in tests) gets here; nothing more may start.
         return;
     }
 
-    runStep([this] { m_random.reseed(m_clock.seed()); });
+    m_random.reseed(m_clock.seed());
     // A reminder that reports failure has nothing left to do: the main window comes next anyway.
-    runStep([this] { m_reminder.RunUpdateReminder(); });
+    m_reminder.RunUpdateReminder();
     // The program may have been told to end while the question was open; only a process end
     // that comes back (in tests) gets here then, and nothing more of the start-up may run.
     if (m_shutdown.endRequested())
         return;
-    runStep([this] { m_showMainWindow(); });
-    runStep([this] { hide(); });
-    runStep([this] {
-        if (const std::optional<qint16> drawn = m_randomizeCoBrand())
-            intCoBrandRandomNumber = *drawn;
-    });
+    m_showMainWindow();
+    hide();
+    if (const std::optional<qint16> drawn = m_randomizeCoBrand())
+        intCoBrandRandomNumber = *drawn;
 }
 
 void frmStartup::Form_Unload()

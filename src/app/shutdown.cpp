@@ -19,16 +19,12 @@ void Shutdown::EndProgram()
     // the way out is unloaded too.
     QSet<LoadedWindow *> attempted;
     while (LoadedWindow *window = m_openWindows.firstNotUnloading()) {
-        // A window that failed before its unload even began would come back first every time;
-        // the sweep gives up on the rest rather than loop, and the process ends regardless.
+        // A window whose unload did not begin would come back first every time; the sweep gives
+        // up on the rest rather than loop, and the process ends regardless.
         if (attempted.contains(window))
             break;
         attempted.insert(window);
-        try {
-            window->unload();
-        } catch (...) {
-            // A window that fails to unload must not keep the program alive.
-        }
+        window->unload();
         if (m_endRequested)
             return;
     }

@@ -1,47 +1,44 @@
 // SPDX-License-Identifier: MIT
 #include "accessibility.h"
 
-#include "divination/linklabel.h"
-
+#include <QAbstractButton>
 #include <QAccessibleWidget>
 #include <QMenu>
+#include <QRegularExpression>
 #include <QVariant>
 #include <QWidget>
 
+#include <optional>
+
 namespace {
 
-const char roleProperty[] = "cubomancerAccessibleRole";
-const char hiddenProperty[] = "cubomancerAccessibleHidden";
+const char roleProperty[] = "accessibleRole";
+const char decorationProperty[] = "cubomancerDecoration";
 
-bool hiddenFromAccessibility(const QWidget *widget)
+std::optional<QAccessible::Role> formRole(const QWidget *widget)
 {
-    return widget->property(hiddenProperty).toBool();
+    const QByteArray role = widget->property(roleProperty).toByteArray();
+    if (role == "grouping")
+        return QAccessible::Grouping;
+    if (role == "dialog")
+        return QAccessible::Dialog;
+    if (role == "notification")
+        return QAccessible::Notification;
+    return std::nullopt;
 }
 
-// One interface for every widget the forms mark: its role, the marked children left out, and,
-// for link labels, the Press action that a click would give.
+// One interface for every widget the forms give a role, and for links: the decorations left out
+// of the children, and for a link its caption as its name and the Press action a click gives.
 class FormPartAccessible : public QAccessibleWidget
 {
 public:
     FormPartAccessible(QWidget *widget, QAccessible::Role role) : QAccessibleWidget(widget, role) {}
 
-    QAccessible::State state() const override
-    {
-        QAccessible::State state = QAccessibleWidget::state();
-        if (hiddenFromAccessibility(widget())) {
-            state.invisible = true;
-            state.offscreen = true;
-            state.focusable = false;
-        }
-        return state;
-    }
-
     QString text(QAccessible::Text t) const override
     {
-        if (t == QAccessible::Name && widget()->accessibleName().isEmpty()) {
-            if (const auto *label = qobject_cast<const LinkLabel *>(widget()))
-                return label->text();
-        }
+        if (t == QAccessible::Name && link() != nullptr && widget()->accessibleName().isEmpty())
+            return link()->text().replace(QRegularExpression(QStringLiteral("&(.)")),
+                                          QStringLiteral("\\1"));
         return QAccessibleWidget::text(t);
     }
 
@@ -80,7 +77,10 @@ public:
     }
 
 private:
-    LinkLabel *link() const { return qobject_cast<LinkLabel *>(widget()); }
+    QAbstractButton *link() const
+    {
+        return role() == QAccessible::Link ? static_cast<QAbstractButton *>(widget()) : nullptr;
+    }
 
     QList<QWidget *> presentedChildren() const
     {
@@ -88,7 +88,7 @@ private:
         for (QObject *object : widget()->children()) {
             auto *child = qobject_cast<QWidget *>(object);
             if (child != nullptr && !child->isWindow() && qobject_cast<QMenu *>(child) == nullptr &&
-                !hiddenFromAccessibility(child))
+                !child->property(decorationProperty).toBool())
                 children.append(child);
         }
         return children;
@@ -100,76 +100,42 @@ QAccessibleInterface *formPartInterface(const QString &className, QObject *objec
     if (object == nullptr || !object->isWidgetType())
         return nullptr;
     auto *widget = static_cast<QWidget *>(object);
-    const QVariant role = widget->property(roleProperty);
-    if (role.isValid())
-        return new FormPartAccessible(widget, static_cast<QAccessible::Role>(role.toInt()));
-    if (className == QLatin1String("LinkLabel"))
+    if (const std::optional<QAccessible::Role> role = formRole(widget))
+        return new FormPartAccessible(widget, *role);
+    if (className == QLatin1String("LinkButton"))
         return new FormPartAccessible(widget, QAccessible::Link);
     return nullptr;
-}
-
-// An interface Qt made before the mark was set, when the form gave the widget its name, would
-// otherwise stay in its cache.
-void forgetInterface(QWidget *widget)
-{
-    if (QAccessibleInterface *existing = QAccessible::queryAccessibleInterface(widget))
-        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(existing));
 }
 
 } // namespace
 
 void installAccessibleInterfaces()
 {
-    static const bool installed = [] {
-        QAccessible::installFactory(&formPartInterface);
-        return true;
-    }();
-    Q_UNUSED(installed);
-}
-
-void setAccessibleRole(QWidget *widget, QAccessible::Role role)
-{
-    installAccessibleInterfaces();
-    widget->setProperty(roleProperty, int(role));
-    forgetInterface(widget);
+    QAccessible::installFactory(&formPartInterface);
 }
 
 void markAsDecoration(QWidget *widget)
 {
-    widget->setProperty(hiddenProperty, true);
+    widget->setProperty(decorationProperty, true);
     widget->setAccessibleName(QString());
-}
-
-void setCovered(QWidget *widget, bool covered)
-{
-    if (widget->property(hiddenProperty).toBool() == covered &&
-        widget->property(hiddenProperty).isValid())
-        return;
-    widget->setProperty(hiddenProperty, covered);
-    if (!QAccessible::isActive())
-        return;
-    // Only the showing state: the children-changed signal that a reorder event would raise
-    // reaches clients malformed from this Qt's bridge, and they drop it.
-    QAccessibleEvent event(widget, covered ? QAccessible::ObjectHide : QAccessible::ObjectShow);
-    QAccessible::updateAccessibility(&event);
 }
 
 void announce(QWidget *window, const QString &message)
 {
     if (!QAccessible::isActive())
         return;
-    // A child that is never shown: screen readers speak a notification when it says it has
-    // appeared, and it is kept out of the window's reviewable content.
+    // Qt 6.4 has no announcement event (Qt 6.8 adds QAccessibleAnnouncementEvent). Orca 43 speaks
+    // a notification's name when told it has appeared: a child that is never shown stands in.
     static const char announcerName[] = "cubomancerAnnouncer";
     auto *announcer =
         window->findChild<QWidget *>(QLatin1String(announcerName), Qt::FindDirectChildrenOnly);
     if (announcer == nullptr) {
         announcer = new QWidget(window);
+        announcer->setProperty(roleProperty, QByteArrayLiteral("notification"));
+        announcer->setProperty(decorationProperty, true);
         // Hidden explicitly, so that showing the window never shows it with the other children.
         announcer->hide();
         announcer->setObjectName(QLatin1String(announcerName));
-        announcer->setProperty(hiddenProperty, true);
-        setAccessibleRole(announcer, QAccessible::Notification);
     }
     announcer->setAccessibleName(message);
     QAccessibleEvent event(announcer, QAccessible::ObjectShow);

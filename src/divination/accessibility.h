@@ -1,34 +1,24 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <QAccessible>
-
+class QString;
 class QWidget;
 
-// How the forms present themselves to screen readers where a widget's own accessible name and
-// description are not enough: panels that are groupings rather than windows, decorations and
-// covered parts left out of what a screen reader reviews, link labels that are links with a
-// Press action. The marks are plain widget properties, read by the interfaces that one factory
-// makes when Qt asks for them; a start without an assistive technology pays for the properties
-// and for dropping the few interfaces Qt may have made before a widget was marked (about 0.1 %
-// of the instructions of a start).
+// How the forms present themselves to screen readers where the toolkit's own interfaces are not
+// enough. A form gives a widget a role with the dynamic property accessibleRole in its .ui file
+// ("grouping" for a panel, "dialog" for a window that is one); the property is set before the
+// widget is named, and so before the toolkit makes the widget's interface. Every LinkButton is a
+// link whose Press action clicks it. A panel shown or hidden needs nothing here: the toolkit
+// reports a hidden one as neither visible nor showing, and screen readers pass it over.
 
-// Gives the widget this role on the accessibility bus. Its children marked below are left out
-// of its accessible children, so every widget that holds such a child is given a role here.
-// Call right after the form's setupUi.
-void setAccessibleRole(QWidget *widget, QAccessible::Role role);
+// Puts the interfaces described here before the toolkit's own. Call once, after the application
+// object is built and before any window is.
+void installAccessibleInterfaces();
 
-// A picture or a line that only decorates: not presented at all.
+// A picture or a line that only decorates: not presented at all. Its parent must carry a role,
+// whose interface leaves the decoration out of its children.
 void markAsDecoration(QWidget *widget);
-
-// Panels and labels that share one place: the one lying under the other is not presented,
-// though it stays where it is on screen. Announces the change when an assistive technology
-// listens.
-void setCovered(QWidget *widget, bool covered);
 
 // Has a screen reader say the message now, as a notification, without moving the focus or
 // changing what the window shows. Does nothing when no assistive technology listens.
 void announce(QWidget *window, const QString &message);
-
-// Installs the factory once; cheap, and nothing else runs until Qt asks for an interface.
-void installAccessibleInterfaces();

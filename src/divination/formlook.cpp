@@ -155,9 +155,9 @@ void adoptFormFonts(QWidget *form)
     }
 }
 
-void fitToText(QLabel *label)
+void fitToText(QWidget *widget)
 {
-    label->resize(label->sizeHint());
+    widget->resize(widget->sizeHint());
 }
 
 void setSizedCaption(QLabel *label, const QString &caption)
@@ -173,14 +173,14 @@ void keepLeftOf(QWidget *widget, int rightEdge, int leftEdge)
         widget->move(std::max(leftEdge, widget->x() - overhang), widget->y());
 }
 
-void shrinkToFit(QLabel *label)
+void shrinkToFit(QAbstractButton *link)
 {
     constexpr qreal smallest = 6.0;
-    QFont font = label->font();
-    while (QFontMetricsF(font).horizontalAdvance(label->text()) > label->width() &&
+    QFont font = link->font();
+    while (QFontMetricsF(font).horizontalAdvance(link->text()) > link->width() &&
            font.pointSizeF() > smallest)
         font.setPointSizeF(font.pointSizeF() - 0.25);
-    label->setFont(font);
+    link->setFont(font);
 }
 
 void centreOnScreen(QWidget *window)

@@ -1,13 +1,14 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+class QAbstractButton;
 class QLabel;
 class QString;
 class QWidget;
 
 // How the program's windows look and where they appear, beyond what their .ui files can hold.
 // Every window is built the same way: setupUi, then setUpWindow. Its fonts and colours are in
-// its .ui file, links are LinkLabels there, and wherever the form fixes a background it fixes
+// its .ui file, links are LinkButtons there, and wherever the form fixes a background it fixes
 // the text colour on it too, so a dark desktop theme cannot turn text on the light panels pale.
 
 // Gives a window the program's title and icon, adopts its form's fonts, centres it by its outer
@@ -22,16 +23,17 @@ void adoptFormFonts(QWidget *form);
 // The same for one widget's own font.
 void adoptFont(QWidget *widget);
 
-// A label sized to its text takes the size of its caption, keeping its left and top edges.
-void fitToText(QLabel *label);
+// A label or link sized to its text takes the size of its caption, keeping its left and top
+// edges.
+void fitToText(QWidget *widget);
 void setSizedCaption(QLabel *label, const QString &caption);
 
 // Moves a widget left, as little as needed, so that it ends at rightEdge; never past leftEdge.
 void keepLeftOf(QWidget *widget, int rightEdge, int leftEdge);
 
-// Shrinks a one-line label's font, a quarter point at a time, until its text fits its width:
+// Shrinks a one-line link's font, a quarter point at a time, until its caption fits its width:
 // substitutes for Verdana run wider than Verdana itself.
-void shrinkToFit(QLabel *label);
+void shrinkToFit(QAbstractButton *link);
 
 // Places a window's outer frame, as far as its size is known yet, in the middle of the
 // available area of its screen.

@@ -23,7 +23,6 @@ frmAbout::frmAbout(OpenWindows &openWindows, WebLinks &links, QWidget *parent)
     ui->setupUi(this);
     setFixedSize(471, 178);
     setUpWindow(this);
-    setAccessibleRole(this, QAccessible::Dialog);
     markAsDecoration(ui->Picture1);
     markAsDecoration(ui->Line1);
 
@@ -32,7 +31,6 @@ frmAbout::frmAbout(OpenWindows &openWindows, WebLinks &links, QWidget *parent)
 
     setSizedCaption(ui->Label2, ::windowTitle());
     fitToText(ui->lblCoBrand);
-    // Through the link's own setText, which keeps it a plain label.
     ui->lblHomePage->setText(QStringLiteral("Click here to visit ") + WebLinks::homePageAddress());
     fitToText(ui->lblHomePage);
     // The layout ends the link at the text column's right edge; a longer host name than the
@@ -40,8 +38,8 @@ frmAbout::frmAbout(OpenWindows &openWindows, WebLinks &links, QWidget *parent)
     keepLeftOf(ui->lblHomePage, ui->Label3->geometry().right() + 1, ui->Label3->x());
 
     connect(ui->cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
-    connect(ui->lblHomePage, &LinkLabel::clicked, this, &frmAbout::lblHomePage_Click);
-    connect(ui->lblCoBrand, &LinkLabel::clicked, this, &frmAbout::lblCoBrand_Click);
+    connect(ui->lblHomePage, &LinkButton::clicked, this, &frmAbout::lblHomePage_Click);
+    connect(ui->lblCoBrand, &LinkButton::clicked, this, &frmAbout::lblCoBrand_Click);
     ui->cmdOK->setFocus(Qt::OtherFocusReason);
 }
 

@@ -18,23 +18,19 @@ const Qt::WindowFlags fixedWindow = Qt::Window | Qt::CustomizeWindowHint | Qt::W
                                     Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                                     Qt::MSWindowsFixedSizeDialogHint;
 
-// Puts front on top of its sibling and takes the covered one out of reach: a disabled widget
-// gets no focus, no access key and no click, while it stays where it is and is not hidden.
-// Screen readers are told the covered one is not there, as it cannot be seen.
+// Puts front on top of its sibling and hides the covered one, which takes it out of Tab, access
+// keys, clicks and what screen readers present. The focus, if it was in the covered one, goes to
+// focusTarget first, so that it does not wander to whatever follows in the chain.
 void bringToFront(QWidget *front, QWidget *covered, QWidget *focusTarget)
 {
-    if (front->isEnabled() && !covered->isEnabled())
-        return; // in front already
     const QWidget *focus = QApplication::focusWidget();
     const bool coveredHadFocus =
         focus != nullptr && (focus == covered || covered->isAncestorOf(focus));
-    front->setEnabled(true);
+    front->show();
     front->raise();
-    setCovered(front, false);
     if (coveredHadFocus)
         focusTarget->setFocus(Qt::OtherFocusReason);
-    covered->setEnabled(false);
-    setCovered(covered, true);
+    covered->hide();
 }
 
 } // namespace
@@ -49,9 +45,9 @@ frmMain::frmMain(OpenWindows &openWindows, RandomSource &random, WebLinks &links
 
     connect(ui->cmdRoll, &QPushButton::clicked, this, &frmMain::cmdRoll_Click);
     connect(ui->cmdBack, &QPushButton::clicked, this, &frmMain::cmdBack_Click);
-    connect(ui->Label61, &LinkLabel::clicked, this, &frmMain::Label61_Click);
-    connect(ui->lblCobrand, &LinkLabel::clicked, this, &frmMain::lblCobrand_Click);
-    connect(ui->lblFullBrand, &LinkLabel::clicked, this, &frmMain::lblFullBrand_Click);
+    connect(ui->Label61, &LinkButton::clicked, this, &frmMain::Label61_Click);
+    connect(ui->lblCobrand, &LinkButton::clicked, this, &frmMain::lblCobrand_Click);
+    connect(ui->lblFullBrand, &LinkButton::clicked, this, &frmMain::lblFullBrand_Click);
     connect(ui->mnuExit, &QAction::triggered, this, &frmMain::mnuExit_Click);
     connect(ui->mnuOnline, &QAction::triggered, this, &frmMain::mnuOnline_Click);
     connect(ui->mnuVisit, &QAction::triggered, this, &frmMain::mnuVisit_Click);
@@ -60,12 +56,9 @@ frmMain::frmMain(OpenWindows &openWindows, RandomSource &random, WebLinks &links
     connect(ui->mnuDonate, &QAction::triggered, this, &frmMain::mnuDonate_Click);
     connect(ui->mnuMakeMoney, &QAction::triggered, this, &frmMain::mnuMakeMoney_Click);
 
-    // As laid out, the result panel lies over the roll panel and the co-brand offer over the
-    // other; the load shows the roll engine's first state and brings the roll panel to the front.
-    ui->Frame1->setEnabled(false);
-    setCovered(ui->Frame1, true);
-    ui->lblFullBrand->setEnabled(false);
-    setCovered(ui->lblFullBrand, true);
+    // As laid out, the result panel lies over the roll panel; the load shows the roll engine's
+    // first state and brings the roll panel to the front. The co-brand offer starts in front.
+    bringCoBrandToFront();
     Form_Load();
     ui->cmdRoll->setFocus(Qt::OtherFocusReason);
 }
@@ -75,9 +68,6 @@ frmMain::~frmMain() = default;
 void frmMain::applyLook()
 {
     setUpWindow(this);
-    setAccessibleRole(ui->centralwidget, QAccessible::Client);
-    for (QWidget *panel : {ui->Frame1, ui->Frame2, ui->fraFullBrand})
-        setAccessibleRole(panel, QAccessible::Grouping);
     ui->Frame2->setAccessibleName(ui->Label2->text());
     markAsDecoration(ui->Shape1);
     // Menus keep the desktop's font, as they would on any other window.

@@ -11,8 +11,8 @@
 //                    hands its links and menu items to WebLinks, opens frmAbout, and tells its
 //                    owner by the unloaded signal when it is closed
 //   frmAbout       - the About box, loaded afresh for each opening
-//   formlook, linklabel - what every window of the program shares: title, icon, fonts,
-//                    centring, and labels that act as links
+//   formlook, linkbutton - what every window of the program shares: title, icon, fonts,
+//                    centring, and the links
 //
 // Data flows one way: the random source feeds RollSequence and CoBrand_Randomize, the window
 // shows what RollSequence decides, and addresses leave through WebLinks. Nothing here ends the
@@ -36,9 +36,9 @@ class frmMain;
 
 // The window the user works in. The roll panel (Frame1) and the result panel (Frame2) share one
 // place; RollSequence decides which lies on top and what the captions say, and this window shows
-// it. Only the panel in front is enabled, so the covered panel's buttons can be reached neither
+// it. Only the panel in front is shown, so the covered panel's buttons can be reached neither
 // by Tab nor by their access keys and the sequence stays on its cycle. The two promotional
-// labels of the bottom strip are stacked the same way. Return and Enter press the focused
+// links of the bottom strip are stacked the same way. Return and Enter press the focused
 // button, as Space does: the form makes both buttons auto-default. Links and menu items hand
 // their address to WebLinks; closing the window, by its close box or File > Exit, runs
 // Form_Unload, which tells the window's owner by the unloaded signal.

@@ -4,7 +4,7 @@
 #include "app/shutdown.h"
 #include "divination/accessibility.h"
 #include "divination/formlook.h"
-#include "divination/linklabel.h"
+#include "divination/linkbutton.h"
 #include "platform/apptitle.h"
 #include "platform/clock.h"
 #include "platform/messageboxes.h"
@@ -50,15 +50,13 @@ frmFarewell::frmFarewell(OpenWindows &openWindows, MessageBoxes &messages, const
         field->setMaxLength(std::numeric_limits<int>::max());
     setUpWindow(this);
     setFixedSize(size());
-    // To a screen reader the screen is a dialog whose message is the support message, so that
-    // message is read out when the screen appears.
-    setAccessibleRole(this, QAccessible::Dialog);
+    // To a screen reader the screen is a dialog (its form says so) whose message is the support
+    // message, so that message is read out when the screen appears.
     markAsDecoration(m_ui->Picture1);
 
     m_ui->Picture1->setPixmap(programIcon().pixmap(QSize(32, 32)));
     m_ui->Label1->setText(::windowTitle());
-    for (QLabel *label : std::initializer_list<QLabel *>{m_ui->Label1, m_ui->Label2, m_ui->Label3,
-                                                         m_ui->lblGoToHome})
+    for (QLabel *label : {m_ui->Label1, m_ui->Label2, m_ui->Label3})
         label->setTextFormat(Qt::PlainText);
     m_ui->Label2->setText(supportMessage(1));
     m_ui->Label3->setText(promotionText());
@@ -83,7 +81,7 @@ frmFarewell::frmFarewell(OpenWindows &openWindows, MessageBoxes &messages, const
     // more, as a click on a real check box would, and that run must find nothing to do.
     connect(m_ui->Check1, &QCheckBox::toggled, this, &frmFarewell::Check1_Click);
     connect(m_ui->cmdSubmit, &QPushButton::clicked, this, &frmFarewell::cmdSubmit_Click);
-    connect(m_ui->lblGoToHome, &LinkLabel::clicked, this, &frmFarewell::lblGoToHome_Click);
+    connect(m_ui->lblGoToHome, &LinkButton::clicked, this, &frmFarewell::lblGoToHome_Click);
 
     // The Exit button is the first control to take the focus once the user activates the screen.
     m_ui->cmdClose->setFocus();
@@ -236,8 +234,8 @@ bool frmFarewell::eventFilter(QObject *watched, QEvent *event)
             if (field.widget != watched)
                 continue;
             if (event->type() == QEvent::FocusIn && QAccessible::isActive()) {
-                // Screen readers hear of the focus only after this handler; told of the cleared
-                // prompt first, they would take it for all the news and never name the field.
+                // Qt 6.4 tells the accessibility bus of the focus only after this handler; Orca 43,
+                // told first of the cleared prompt, speaks that and never names the field.
                 QMetaObject::invokeMethod(
                     this, [this, field] { applyPromptRule(field, true); }, Qt::QueuedConnection);
                 continue;

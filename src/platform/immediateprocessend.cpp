@@ -6,13 +6,8 @@
 
 void ImmediateProcessEnd::endProcess(int status)
 {
-    if (m_beforeEnd) {
-        try {
-            m_beforeEnd();
-        } catch (...) {
-            // Nothing may keep the process alive now.
-        }
-    }
+    if (m_beforeEnd)
+        m_beforeEnd();
     std::fflush(nullptr);
     std::_Exit(status);
 }

@@ -3,6 +3,5 @@
 
 #include <QIcon>
 
-// The die that every window of the program carries. Its images are read the first time one of
-// them is asked for: a window system that shows no window icons never decodes them.
+// The die that every window of the program carries, from the images built into the program.
 QIcon programIcon();

@@ -18,7 +18,7 @@ SOURCE_DIR = os.environ["SOURCE_DIR"]
 
 # The role each kind of control must have on the bus.
 ROLE_OF_CLASS = {
-    "LinkLabel": "link",
+    "LinkButton": "link",
     "QPushButton": "push button",
     "QCheckBox": "check box",
     "QLineEdit": "text",
@@ -182,8 +182,9 @@ def problems_of_tree(top, form_name):
     uncovered = {name for name, cls, text, parent in controls} - covered
     for role, text in expected(uncovered) - present:
         problems.append("%r is not on the bus as a %s" % (text, role))
-    for role, text in expected(covered) & present:
-        problems.append("the covered %r is on the bus" % text)
+    # Qt leaves a hidden widget on the bus, neither visible nor showing: no screen reader shows it.
+    for role, text in expected(covered) & shown:
+        problems.append("the covered %r is shown on the bus" % text)
     return problems
 
 

@@ -14,13 +14,9 @@
 #include <QTest>
 
 #include <memory>
-#include <stdexcept>
 
 namespace {
 const QString alreadyRunning = QStringLiteral("Application is already running");
-
-// Where a step should fail.
-enum class Fault { None, InstanceQuery, Seeding, SettingsStore, MainWindow, CoBrand };
 
 class LoggingGuard final : public InstanceGuard
 {
@@ -29,12 +25,9 @@ public:
     bool anotherCopyRunning() override
     {
         m_log.append(QStringLiteral("instance query"));
-        if (fails)
-            throw std::runtime_error("no answer");
         return running;
     }
     bool running = false;
-    bool fails = false;
 
 private:
     QStringList &m_log;
@@ -44,14 +37,8 @@ class LoggingRandom final : public RandomSource
 {
 public:
     explicit LoggingRandom(QStringList &log) : m_log(log) {}
-    void reseed(std::uint64_t seed) override
-    {
-        if (fails)
-            throw std::runtime_error("no seed");
-        m_log.append(QStringLiteral("seed %1").arg(seed));
-    }
+    void reseed(std::uint64_t seed) override { m_log.append(QStringLiteral("seed %1").arg(seed)); }
     float next() override { return 0.5f; }
-    bool fails = false;
 
 private:
     QStringList &m_log;
@@ -67,19 +54,6 @@ private:
     QStringList &m_log;
 };
 
-class ThrowingSettings final : public SettingsStore
-{
-public:
-    std::optional<QString> read(const QString &, const QString &) override
-    {
-        throw std::runtime_error("store gone");
-    }
-    bool write(const QString &, const QString &, const QString &) override
-    {
-        throw std::runtime_error("store gone");
-    }
-};
-
 // The main window's steps, as the program's lifetime supplies them.
 class FakeStarter final
 {
@@ -87,21 +61,16 @@ public:
     explicit FakeStarter(QStringList &log) : m_log(log) {}
     void showMainWindow()
     {
-        if (fault == Fault::MainWindow)
-            throw std::runtime_error("cannot show");
         m_log.append(QStringLiteral("main window shown"));
         shown = true;
     }
     std::optional<qint16> randomizeCoBrand()
     {
-        if (fault == Fault::CoBrand)
-            throw std::runtime_error("cannot draw");
         m_log.append(QStringLiteral("co-brand"));
         if (!shown)
             return std::nullopt;
         return qint16(5);
     }
-    Fault fault = Fault::None;
     bool shown = false;
 
 private:
@@ -157,8 +126,6 @@ struct Rig
     LoggingBrowser browser{log};
     ScriptedMessageBoxes messages;
     MemorySettings settings;
-    ThrowingSettings throwingSettings;
-    SettingsStore *settingsInUse = &settings;
     FixedClock clock;
     RecordingProcessEnd processEnd;
     FakeStarter starter{log};
@@ -166,13 +133,12 @@ struct Rig
     OpenWindows windows;
     Shutdown shutdown{windows, processEnd};
     WebLinks links{browser};
-    UpdateReminder reminder{*settingsInUse, clock, messages, links};
+    UpdateReminder reminder{settings, clock, messages, links};
     QPointer<frmStartup> window;
 };
 
 } // namespace
 
-Q_DECLARE_METATYPE(Fault)
 Q_DECLARE_METATYPE(std::optional<MessageAnswer>)
 
 class TestFrmStartup : public QObject
@@ -182,9 +148,6 @@ class TestFrmStartup : public QObject
 private Q_SLOTS:
     void startOrder_data();
     void startOrder();
-    void failingStepIsSkipped_data();
-    void failingStepIsSkipped();
-    void secondCopyIsRefused_data();
     void secondCopyIsRefused();
     void unloadingTheStartupWindowEndsTheProgram();
     void lockHeldByAnotherProcessRefusesTheStart();
@@ -237,81 +200,16 @@ void TestFrmStartup::startOrder()
     QVERIFY(!rig.shutdown.endRequested());
 }
 
-void TestFrmStartup::failingStepIsSkipped_data()
-{
-    QTest::addColumn<Fault>("fault");
-    QTest::addColumn<QStringList>("expected");
-    QTest::addColumn<qint16>("coBrand");
-
-    const QString query = QStringLiteral("instance query");
-    const QString seed = QStringLiteral("seed 42");
-    const QString main = QStringLiteral("main window shown");
-    const QString coBrand = QStringLiteral("co-brand");
-
-    QTest::newRow("instance query fails: start as the only copy")
-        << Fault::InstanceQuery << QStringList{query, seed, main, coBrand} << qint16(5);
-    QTest::newRow("seeding fails")
-        << Fault::Seeding << QStringList{query, main, coBrand} << qint16(5);
-    QTest::newRow("reminder's store throws")
-        << Fault::SettingsStore << QStringList{query, seed, main, coBrand} << qint16(5);
-    QTest::newRow("main window fails: still hidden, co-brand finds no window")
-        << Fault::MainWindow << QStringList{query, seed, coBrand} << qint16(0);
-    QTest::newRow("co-brand fails")
-        << Fault::CoBrand << QStringList{query, seed, main} << qint16(0);
-}
-
-void TestFrmStartup::failingStepIsSkipped()
-{
-    QFETCH(Fault, fault);
-    QFETCH(QStringList, expected);
-    QFETCH(qint16, coBrand);
-    Rig rig;
-    rig.guard.fails = fault == Fault::InstanceQuery;
-    rig.random.fails = fault == Fault::Seeding;
-    rig.starter.fault = fault;
-    if (fault == Fault::SettingsStore)
-        rig.settingsInUse = &rig.throwingSettings;
-    UpdateReminder reminder(*rig.settingsInUse, rig.clock, rig.messages, rig.links);
-    rig.start(reminder);
-
-    QCOMPARE(rig.log, expected);
-    QCOMPARE(rig.window->intCoBrandRandomNumber, coBrand);
-    QVERIFY(rig.window->isHidden());
-    QVERIFY(rig.windows.contains(rig.window));
-    QVERIFY(!rig.shutdown.endRequested());
-}
-
-void TestFrmStartup::secondCopyIsRefused_data()
-{
-    QTest::addColumn<bool>("boxFails");
-    QTest::addColumn<QStringList>("expected");
-
-    QTest::newRow("box shown, then the end")
-        << false
-        << QStringList{QStringLiteral("instance query"), QStringLiteral("box ") + alreadyRunning,
-                       QStringLiteral("end")};
-    QTest::newRow("box cannot be shown: ends all the same")
-        << true
-        << QStringList{QStringLiteral("instance query"), QStringLiteral("box ") + alreadyRunning,
-                       QStringLiteral("end")};
-}
-
 void TestFrmStartup::secondCopyIsRefused()
 {
-    QFETCH(bool, boxFails);
-    QFETCH(QStringList, expected);
     Rig rig;
     rig.guard.running = true;
-    if (boxFails) {
-        rig.messages.onShow = [&rig](const QString &text) {
-            rig.log.append(QStringLiteral("box ") + text);
-            throw std::runtime_error("no box");
-        };
-    }
 
     frmStartup *window = rig.start();
 
-    QCOMPARE(rig.log, expected);
+    QCOMPARE(rig.log,
+             QStringList({QStringLiteral("instance query"), QStringLiteral("box ") + alreadyRunning,
+                          QStringLiteral("end")}));
     QCOMPARE(rig.messages.shown.size(), 1);
     QCOMPARE(rig.messages.shown.first().icon, MessageIcon::Information);
     QCOMPARE(rig.messages.shown.first().buttons, MessageButtons::Ok);

@@ -457,7 +457,7 @@ void TestFarewell::softwareLibraryLink()
     QTest::mouseClick(screen.control<QLabel>("Label3"), Qt::LeftButton);
     QCOMPARE(screen.fake.browser.opened, QStringList());
 
-    QTest::mouseClick(screen.control<QLabel>("lblGoToHome"), Qt::LeftButton);
+    QTest::mouseClick(screen.control<QWidget>("lblGoToHome"), Qt::LeftButton);
     QCOMPARE(screen.fake.browser.opened,
              QStringList{QStringLiteral("http://") + QLatin1String(CUBOMANCER_SITE_HOST) +
                          QStringLiteral("/augurysoftwares")});

@@ -10,7 +10,8 @@
 #include <algorithm>
 #include <cmath>
 
-// What a screen reader can reach from root by walking the accessible children, root excluded.
+// What a screen reader can reach from root by walking the accessible children that are not
+// hidden, root excluded.
 inline QList<QAccessibleInterface *> reachableInterfaces(QWidget *root)
 {
     QList<QAccessibleInterface *> reached;
@@ -18,6 +19,8 @@ inline QList<QAccessibleInterface *> reachableInterfaces(QWidget *root)
     while (!pending.isEmpty()) {
         QAccessibleInterface *accessible = pending.takeFirst();
         for (int i = 0; i < accessible->childCount(); ++i) {
+            if (accessible->child(i)->state().invisible)
+                continue;
             reached.append(accessible->child(i));
             pending.append(accessible->child(i));
         }
