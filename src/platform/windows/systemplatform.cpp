@@ -2,6 +2,7 @@
 #include "platform/systemplatform.h"
 
 #include "platform/immediateprocessend.h"
+#include "platform/instanceguard.h"
 #include "platform/qsettingsstore.h"
 #include "platform/qtmessageboxes.h"
 #include "platform/systembrowser.h"
