@@ -7,6 +7,6 @@ class QWidget;
 // window manager for the "above" state; on Windows the window becomes a topmost window.
 void showTopmost(QWidget *window);
 
-// Whether the window has been shown above ordinary windows: on X11 whether it asked for it; on
-// Windows whether the system made it a topmost window (never under another platform plugin).
+// Whether the window has been shown above ordinary windows: on Windows whether the system made it
+// a topmost window; elsewhere whether it asked for it.
 bool isShownTopmost(const QWidget *window);

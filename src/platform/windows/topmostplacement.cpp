@@ -7,12 +7,15 @@
 #include <windows.h>
 
 namespace {
-// Only the windows platform plugin's window ids are window handles.
-HWND nativeHandle(const QWidget *window)
+// Only the windows platform plugin makes system windows; under another one (offscreen, minimal)
+// a window id is no window handle, and the request stays Qt's hint.
+bool systemWindows()
 {
-    if (QGuiApplication::platformName() != QLatin1String("windows") ||
-        window->windowHandle() == nullptr)
-        return nullptr;
+    return QGuiApplication::platformName() == QLatin1String("windows");
+}
+
+HWND handleOf(const QWidget *window)
+{
     return reinterpret_cast<HWND>(window->winId());
 }
 } // namespace
@@ -20,17 +23,21 @@ HWND nativeHandle(const QWidget *window)
 void showTopmost(QWidget *window)
 {
     window->setAttribute(Qt::WA_ShowWithoutActivating);
+    if (!systemWindows())
+        window->setWindowFlag(Qt::WindowStaysOnTopHint, true);
     window->show();
-    const HWND handle = nativeHandle(window);
-    if (handle == nullptr)
+    if (!systemWindows())
         return;
     // Above every window that is not topmost, in its place and size, shown and not activated.
-    SetWindowPos(handle, HWND_TOPMOST, 0, 0, 0, 0,
+    SetWindowPos(handleOf(window), HWND_TOPMOST, 0, 0, 0, 0,
                  SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
 }
 
 bool isShownTopmost(const QWidget *window)
 {
-    const HWND handle = nativeHandle(window);
-    return handle != nullptr && (GetWindowLongPtrW(handle, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+    if (!window->isVisible())
+        return false;
+    if (!systemWindows())
+        return window->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+    return (GetWindowLongPtrW(handleOf(window), GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
 }
