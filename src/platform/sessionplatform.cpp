@@ -7,16 +7,13 @@
 #include <QStringList>
 
 #include <cstdio>
+#include <cstring>
 #include <vector>
 
-#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN) && !defined(Q_OS_ANDROID)
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <unistd.h>
 #include <xcb/xcb.h>
-
-#include <cstring>
-#endif
 
 namespace {
 // The platform the user asked for: Qt takes "--platform" as "-platform", and either one over
@@ -36,7 +33,6 @@ QByteArray requestedQtPlatform(const SessionEnvironment &session,
 
 bool displayServerAnswers(const QByteArray &platform, const QByteArray &display)
 {
-#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN) && !defined(Q_OS_ANDROID)
     if (platform == "xcb") {
         xcb_connection_t *const connection = xcb_connect(display.constData(), nullptr);
         const bool connected = xcb_connection_has_error(connection) == 0;
@@ -59,11 +55,6 @@ bool displayServerAnswers(const QByteArray &platform, const QByteArray &display)
         ::connect(socket, reinterpret_cast<const sockaddr *>(&address), sizeof address) == 0;
     ::close(socket);
     return connected;
-#else
-    Q_UNUSED(platform);
-    Q_UNUSED(display);
-    return true;
-#endif
 }
 
 PlatformChoice chooseQtPlatform(const SessionEnvironment &session,
@@ -105,7 +96,6 @@ PlatformChoice chooseQtPlatform(const SessionEnvironment &session,
 std::optional<QByteArray> chooseSessionPlatform(int &argc, char **&argv,
                                                 const DisplayProbe &answers)
 {
-#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN) && !defined(Q_OS_ANDROID)
     if (argc < 1)
         return QByteArray();
     const SessionEnvironment session{qgetenv("QT_QPA_PLATFORM"), qgetenv("DISPLAY"),
@@ -134,10 +124,4 @@ std::optional<QByteArray> chooseSessionPlatform(int &argc, char **&argv,
     argc = static_cast<int>(extended.size()) - 1;
     argv = extended.data();
     return choice;
-#else
-    Q_UNUSED(argc);
-    Q_UNUSED(argv);
-    Q_UNUSED(answers);
-    return QByteArray();
-#endif
 }

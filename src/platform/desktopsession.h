@@ -1,0 +1,39 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <functional>
+#include <memory>
+
+// What the program does for its desktop session beyond what Qt does for it: the preparations
+// before the QApplication exists, and the requests to end that reach the program from outside
+// the toolkit. The end of the session itself Qt turns into aboutToQuit on every system.
+// Each system brings its own (desktopsession.cpp on Linux, windows/desktopsession.cpp on
+// Windows).
+class DesktopSession
+{
+public:
+    // Before the QApplication is built, with the command line it will get; the command line may
+    // grow, and the new one lives until the program ends. Requests to end are caught from here
+    // on and wait for forwardEndRequests.
+    DesktopSession(int &argc, char **&argv);
+    ~DesktopSession();
+
+    // Whether there is a display to connect to. When there is none, the reason has been written
+    // to stderr in one line and the program should end with a failure status.
+    bool hasDisplay() const;
+
+    DesktopSession(const DesktopSession &) = delete;
+    DesktopSession &operator=(const DesktopSession &) = delete;
+
+    // Once the QApplication exists: onEnd runs, on the user-interface thread, whenever the
+    // system asks the program to end outside the toolkit's own session handling; a request that
+    // came earlier runs it at once.
+    void forwardEndRequests(std::function<void()> onEnd);
+
+    // Call right before the first window is built: until then no font may be used.
+    void readyForWindows();
+
+private:
+    struct State;
+    std::unique_ptr<State> m_state;
+};
