@@ -1,0 +1,75 @@
+#!/bin/bash
+# SPDX-License-Identifier: MIT
+# The Windows program's life under Wine: a silent install; the first start stores today in the
+# registry; four throws and a reading; a link and a referral reach the browser; a second copy is
+# refused; the farewell screen is centred and above; Exit ends with status 0; the silent
+# uninstall leaves no file behind. Needs SETUP, WINE_RUN and SETTINGS_KEY besides e2e-lib's.
+source "$(dirname "$0")/../e2e-lib.sh"
+: "${SETUP:?}" "${WINE_RUN:?}" "${SETTINGS_KEY:?}"
+# Qt for Windows draws through Wine's own windows, not through an X11 plugin.
+unset QT_QPA_PLATFORM
+export WINEPREFIX=$E2E_ROOT/wine
+E2E_CLEANUPS+=("wineserver --kill")
+wine_reg() { "$WINE_RUN" reg query "$1" /v "$2" 2>/dev/null | awk -v key="$2" '$1 == key {print $3}'; }
+files_of_prefix() { (cd "$WINEPREFIX/drive_c" && find . -path '*/Temp' -prune -o -print | sort); }
+
+start_display
+"$WINE_RUN" cmd /c exit
+files_of_prefix >"$E2E_ROOT/before"
+"$WINE_RUN" "$SETUP" /S || fail "the silent install failed"
+CUBOMANCER=$(find "$WINEPREFIX/drive_c/users" -path '*/Programs/Cubomancer/cubomancer.exe')
+[ -n "$CUBOMANCER" ] || fail "no program installed"
+find "$WINEPREFIX/drive_c/users" -path '*/Start Menu/Programs/Cubomancer.lnk' | grep -q . || fail "no Start-menu entry"
+uninstall_key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Cubomancer'
+expect_eq "$(wine_reg "$uninstall_key" DisplayVersion)" "$CUBOMANCER_VERSION" "version in Apps & features"
+APP_WRAPPER=("$WINE_RUN")
+
+start_app
+first=$APP_PID
+wait_for_main_window "$first"
+expect_eq "$(wine_reg "$SETTINGS_KEY" Duration)" "$(today)" "date stored at the first start"
+count() { grab "$MAIN" "count-$1" 216 $((MENU_BAR + 110)) 204 24; }
+move_mouse "$MAIN" 470 5
+previous=$(count 0)
+for throw in 1 2 3 4; do
+    keys "$MAIN" alt+r
+    poll test "$(pixels_differing "$(count $throw)" "$previous")" != 0 || fail "throw $throw changed nothing"
+    previous=$(count $throw)
+done
+click_main 309 182
+poll test "$(pixels_of_colour "$(grab "$MAIN" panel 51 $((MENU_BAR + 42)) 377 169)" 0,0,255)" -gt 50 ||
+    fail "no reading after four throws"
+screenshot reading
+
+expect_second_copy_refused "$first"
+screenshot refused
+
+exit_to_farewell "$first"
+window_states "$FAREWELL" | grep -q _NET_WM_STATE_ABOVE || fail "the farewell screen is not kept above"
+expect_frame_centred "$FAREWELL" "farewell screen"
+click_farewell "${FAREWELL_LINK_BOX[@]}"
+wait_for_opened 1 || fail "the link box opened nothing"
+expect_eq "$(opened_addresses)" "$(home_page_address)" "link box address"
+fill_field "${FAREWELL_NAME[@]}" "Ann & Co=1"
+fill_field "${FAREWELL_EMAIL[@]}" "ann+list@example.org"
+fill_field "${FAREWELL_FRIEND_NAME[@]}" "Bob #2 Jones"
+fill_field "${FAREWELL_FRIEND_EMAIL[@]}" "bob@example.net"
+screenshot farewell
+click_farewell "${FAREWELL_SUBMIT[@]}"
+wait_for_opened 2 || fail "the referral opened nothing"
+address=$(sed -n 2p "$OPENED_LOG")
+[[ "$address" == "$(referral_page_address)?"* ]] || fail "not the referral page: $address"
+for pair in "taf1=Ann & Co=1" "taf2=ann+list@example.org" "taf4=Bob #2 Jones" "taf5=bob@example.net" \
+    "taf6=http://$SITE_HOST/cubomancer/"; do
+    expect_eq "$(query_value "$address" "${pair%%=*}")" "${pair#*=}" "${pair%%=*}"
+done
+keys "$FAREWELL" alt+x
+expect_status_0 "$first" "Exit"
+
+"$WINE_RUN" "$(dirname "$CUBOMANCER")/uninstall.exe" /S
+poll test ! -e "$CUBOMANCER" || fail "the uninstall left the program"
+wineserver --wait
+diff "$E2E_ROOT/before" <(files_of_prefix) || fail "the uninstall left the files above"
+[ -z "$(wine_reg "$uninstall_key" DisplayVersion)" ] || fail "Apps & features still lists the program"
+expect_eq "$(wine_reg "$SETTINGS_KEY" Duration)" "$(today)" "the user's date after the uninstall"
+pass "installed, used, refused a second copy, ended with status 0 and uninstalled cleanly"
