@@ -70,6 +70,8 @@ Section "Uninstall"
     RMDir /r "$INSTDIR\licenses"
     Delete "$INSTDIR\uninstall.exe"
     RMDir "$INSTDIR"
+    ; The setup program makes this folder where no program made it before; empty, it goes too.
+    RMDir "$LOCALAPPDATA\Programs"
     Delete "${SHORTCUT}"
     DeleteRegKey HKCU "${UNINSTALL_KEY}"
 SectionEnd

@@ -11,7 +11,9 @@ unset QT_QPA_PLATFORM
 export WINEPREFIX=$E2E_ROOT/wine
 E2E_CLEANUPS+=("wineserver --kill")
 wine_reg() { "$WINE_RUN" reg query "$1" /v "$2" 2>/dev/null | awk -v key="$2" '$1 == key {print $3}'; }
-files_of_prefix() { (cd "$WINEPREFIX/drive_c" && find . -path '*/Temp' -prune -o -print | sort); }
+# Every file, and every folder but the temporary ones, where the uninstaller's copy leaves an
+# empty folder behind after the restart that removes that copy.
+files_of_prefix() { (cd "$WINEPREFIX/drive_c" && find . -type f -o -type d ! -path '*/Temp/*' | sort); }
 
 start_display
 "$WINE_RUN" cmd /c exit
@@ -69,6 +71,7 @@ expect_status_0 "$first" "Exit"
 "$WINE_RUN" "$(dirname "$CUBOMANCER")/uninstall.exe" /S
 poll test ! -e "$CUBOMANCER" || fail "the uninstall left the program"
 wineserver --wait
+"$WINE_RUN" wineboot --restart
 diff "$E2E_ROOT/before" <(files_of_prefix) || fail "the uninstall left the files above"
 [ -z "$(wine_reg "$uninstall_key" DisplayVersion)" ] || fail "Apps & features still lists the program"
 expect_eq "$(wine_reg "$SETTINGS_KEY" Duration)" "$(today)" "the user's date after the uninstall"
