@@ -3,11 +3,9 @@
 
 #include "app/programlifetime.h"
 #include "platform/apptitle.h"
-#include "platform/fontconfigwarmup.h"
+#include "platform/desktopsession.h"
 #include "platform/programicon.h"
-#include "platform/sessionplatform.h"
 #include "platform/systemplatform.h"
-#include "platform/terminationsignals.h"
 #include "siteconfig.h"
 
 #include <QApplication>
@@ -41,7 +39,7 @@ private:
 
 int runCubomancer(int argc, char *argv[])
 {
-    FontConfigWarmUp fonts(chooseSessionPlatform(argc, argv));
+    DesktopSession session(argc, argv);
     QApplication application(argc, argv);
     QGuiApplication::setDesktopFileName(QStringLiteral(CUBOMANCER_APP_ID));
     QApplication::setWindowIcon(programIcon());
@@ -53,20 +51,20 @@ int runCubomancer(int argc, char *argv[])
     ProgramLifetime lifetime(system.platform());
 
     // The end of the desktop session (Qt quits the application on the session manager's
-    // "die") and the termination signals unload the start-up window, which ends the program.
+    // "die", and emits aboutToQuit when Windows logs off or shuts down) and the termination
+    // signals unload the start-up window, which ends the program.
     // A session save, a checkpoint or the question before a logout, is answered and ends
     // nothing: the user may still cancel the logout.
     const auto endSession = [&lifetime] { lifetime.endSession(); };
     QuitRequests quitRequests(endSession);
     application.installEventFilter(&quitRequests);
-    const TerminationSignals terminationSignals(endSession);
+    session.forwardEndRequests(endSession);
     QObject::connect(&application, &QCoreApplication::aboutToQuit, &application, endSession);
 
     // The start-up runs inside the event loop, so that a quit arriving while one of its boxes
     // is open reaches the program.
-    // The font configuration is ready before the first window is built.
-    QTimer::singleShot(0, &application, [&lifetime, &fonts] {
-        fonts.join();
+    QTimer::singleShot(0, &application, [&lifetime, &session] {
+        session.readyForWindows();
         lifetime.start();
     });
     QApplication::exec();

@@ -83,3 +83,9 @@ void LockFileInstanceGuard::release()
     ::close(m_fd);
     m_fd = -1;
 }
+
+std::unique_ptr<InstanceGuard> systemInstanceGuard(const QString &applicationName)
+{
+    return std::make_unique<LockFileInstanceGuard>(
+        LockFileInstanceGuard::defaultLockFilePath(applicationName));
+}

@@ -19,6 +19,12 @@
 // ProgramWindow and OpenWindows (every window's load and unload, and the collection the
 // shutdown sweeps), the title and icon helpers, the session's choice of Qt platform plugin,
 // FixedSizeWindows and TerminationSignals.
+//
+// Linux and Windows each bring their own files, chosen in CMakeLists.txt: the Windows ones are
+// in windows/ and bear the names of the Linux ones they stand in for. Linux alone has the lock
+// file, xdg-open, the termination signals, the display-protocol choice, the Wayland handling and
+// the font warm-up; Windows alone has ShellExecuteA, SetWindowPos and the named mutex. What runs
+// around the QApplication is DesktopSession's.
 
 class Browser;
 class MessageBoxes;

@@ -1,32 +1,27 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "fixedsizewindows.h"
-#include "immediateprocessend.h"
-#include "lockfileinstanceguard.h"
 #include "platform.h"
-#include "qsettingsstore.h"
-#include "qtmessageboxes.h"
-#include "systembrowser.h"
-#include "systemclock.h"
-#include "uniformrandom.h"
+
+#include <QString>
+
+#include <memory>
 
 // The real platform of a running program. Needs a QApplication; applicationName is the
-// executable's base name.
+// executable's base name. Each system builds its own parts (systemplatform.cpp on Linux,
+// windows/systemplatform.cpp on Windows).
 class SystemPlatform
 {
 public:
     explicit SystemPlatform(const QString &applicationName);
+    ~SystemPlatform();
+
+    SystemPlatform(const SystemPlatform &) = delete;
+    SystemPlatform &operator=(const SystemPlatform &) = delete;
 
     Platform platform();
 
 private:
-    SystemBrowser m_browser;
-    QtMessageBoxes m_messages;
-    QSettingsStore m_settings;
-    SystemClock m_clock;
-    UniformRandom m_random;
-    LockFileInstanceGuard m_instance;
-    ImmediateProcessEnd m_processEnd;
-    FixedSizeWindows m_fixedSizeWindows;
+    struct Parts;
+    std::unique_ptr<Parts> m_parts;
 };

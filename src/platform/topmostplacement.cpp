@@ -9,3 +9,8 @@ void showTopmost(QWidget *window)
     window->setWindowFlag(Qt::WindowStaysOnTopHint, true);
     window->show();
 }
+
+bool isShownTopmost(const QWidget *window)
+{
+    return window->isVisible() && window->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+}

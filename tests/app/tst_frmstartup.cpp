@@ -3,7 +3,7 @@
 #include "app/shutdown.h"
 #include "fakeplatform.h"
 #include "lockholder.h"
-#include "platform/lockfileinstanceguard.h"
+#include "platform/instanceguard.h"
 #include "testenvironment.h"
 #include "weblinks/updatereminder.h"
 #include "weblinks/weblinks.h"
@@ -338,11 +338,11 @@ void TestFrmStartup::unloadingTheStartupWindowEndsTheProgram()
 
 void TestFrmStartup::lockHeldByAnotherProcessRefusesTheStart()
 {
-    const QString path = m_environment.runtimePath() + QStringLiteral("/held.lock");
-    const std::unique_ptr<QProcess> holder = startLockHolder(path);
+    const QString name = QStringLiteral("held");
+    const std::unique_ptr<QProcess> holder = startLockHolder(name);
     QVERIFY(holder);
-    LockFileInstanceGuard guard(path);
-    Rig rig(&guard);
+    const std::unique_ptr<InstanceGuard> guard = systemInstanceGuard(name);
+    Rig rig(guard.get());
 
     rig.start();
 
@@ -357,13 +357,13 @@ void TestFrmStartup::lockHeldByAnotherProcessRefusesTheStart()
 
 void TestFrmStartup::lockOfAKilledProcessDoesNotBlockTheStart()
 {
-    const QString path = m_environment.runtimePath() + QStringLiteral("/stale.lock");
-    const std::unique_ptr<QProcess> holder = startLockHolder(path);
+    const QString name = QStringLiteral("stale");
+    const std::unique_ptr<QProcess> holder = startLockHolder(name);
     QVERIFY(holder);
     holder->kill();
     QVERIFY(holder->waitForFinished(10000));
-    LockFileInstanceGuard guard(path);
-    Rig rig(&guard);
+    const std::unique_ptr<InstanceGuard> guard = systemInstanceGuard(name);
+    Rig rig(guard.get());
 
     rig.start();
 

@@ -5,6 +5,7 @@
 #include "fakeplatform.h"
 #include "farewell/frmfarewell.h"
 #include "platform/programwindow.h"
+#include "platform/topmostplacement.h"
 #include "testenvironment.h"
 
 #include <QAction>
@@ -174,7 +175,7 @@ void TestProgramLifetime::closingTheMainWindowBringsUpTheFarewellScreen()
     QVERIFY(run.fake.processEnd.statuses.isEmpty());
     QPointer<frmFarewell> farewell = run.lifetime.farewellScreen();
     QVERIFY(farewell);
-    QVERIFY(farewell->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    QVERIFY(isShownTopmost(farewell));
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(!main);
     QCOMPARE(visibleWindows(), QList<QWidget *>{farewell.data()});

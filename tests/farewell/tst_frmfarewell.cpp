@@ -6,6 +6,7 @@
 #include "formgeometry.h"
 #include "platform/apptitle.h"
 #include "platform/openwindows.h"
+#include "platform/topmostplacement.h"
 #include "siteconfig.h"
 #include "testenvironment.h"
 #include "ui_frmfarewell.h"
@@ -168,7 +169,7 @@ void TestFarewell::windowFrame()
     frmFarewell *const farewell = screen.farewell;
 
     QVERIFY(farewell->isVisible());
-    QVERIFY(farewell->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    QVERIFY(isShownTopmost(farewell));
     // Shown above the others without taking the focus from the user's current window.
     QVERIFY(farewell->testAttribute(Qt::WA_ShowWithoutActivating));
     QVERIFY(screen.windows.contains(farewell));

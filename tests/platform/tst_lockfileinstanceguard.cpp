@@ -61,7 +61,7 @@ void TestLockFileInstanceGuard::firstCopyTakesTheLockAndKeepsIt()
 void TestLockFileInstanceGuard::lockHeldInAnotherProcessRefuses()
 {
     const QString path = lockPath(QStringLiteral("held"));
-    const std::unique_ptr<QProcess> holder = startLockHolder(path);
+    const std::unique_ptr<QProcess> holder = startLockHolder(QStringLiteral("held"));
     QVERIFY(holder);
 
     QVERIFY(LockFileInstanceGuard(path).anotherCopyRunning());
@@ -76,7 +76,7 @@ void TestLockFileInstanceGuard::lockHeldInAnotherProcessRefuses()
 void TestLockFileInstanceGuard::lockOfAKilledProcessIsTakenOver()
 {
     const QString path = lockPath(QStringLiteral("stale"));
-    const std::unique_ptr<QProcess> holder = startLockHolder(path);
+    const std::unique_ptr<QProcess> holder = startLockHolder(QStringLiteral("stale"));
     QVERIFY(holder);
     holder->kill();
     QVERIFY(holder->waitForFinished(10000));

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "lockholder.h"
 
-#include "platform/lockfileinstanceguard.h"
+#include "platform/instanceguard.h"
 
 #include <QCoreApplication>
 
@@ -17,8 +17,9 @@ bool runLockHolderIfAsked(int argc, char *argv[], int &status)
     if (argc != 3 || std::strcmp(argv[1], holdLockArgument) != 0)
         return false;
     QCoreApplication application(argc, argv);
-    LockFileInstanceGuard guard(QString::fromLocal8Bit(argv[2]));
-    std::puts(guard.anotherCopyRunning() ? "refused" : "locked");
+    const std::unique_ptr<InstanceGuard> guard =
+        systemInstanceGuard(QString::fromLocal8Bit(argv[2]));
+    std::puts(guard->anotherCopyRunning() ? "refused" : "locked");
     std::fflush(stdout);
     while (std::getchar() != EOF) {
     }
@@ -26,11 +27,11 @@ bool runLockHolderIfAsked(int argc, char *argv[], int &status)
     return true;
 }
 
-std::unique_ptr<QProcess> startLockHolder(const QString &path)
+std::unique_ptr<QProcess> startLockHolder(const QString &applicationName)
 {
     auto child = std::make_unique<QProcess>();
     child->start(QCoreApplication::applicationFilePath(),
-                 {QString::fromLatin1(holdLockArgument), path});
+                 {QString::fromLatin1(holdLockArgument), applicationName});
     if (!child->waitForReadyRead(10000) || child->readLine().trimmed() != "locked")
         return nullptr;
     return child;

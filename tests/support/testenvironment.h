@@ -3,7 +3,29 @@
 
 #include <QDir>
 #include <QLocale>
+#include <QSettings>
 #include <QTemporaryDir>
+
+#include <memory>
+
+// Where the settings store keeps its values: files under the config folder on Linux; on Windows
+// the registry under HKEY_CURRENT_USER, which outlives the test, so names there must be new.
+// Closing the config folder to writes keeps the store from writing only where the store is
+// files, and not for the superuser.
+#ifdef Q_OS_WIN
+inline constexpr bool settingsLiveInFiles = false;
+inline bool configFolderCanBeClosed()
+{
+    return false;
+}
+#else
+#include <unistd.h>
+inline constexpr bool settingsLiveInFiles = true;
+inline bool configFolderCanBeClosed()
+{
+    return ::geteuid() != 0;
+}
+#endif
 
 // Points HOME and the XDG folders at a private temporary folder and pins the locale, so no test
 // reads or writes the real home. Call before the first QSettings or QStandardPaths use.
@@ -30,6 +52,25 @@ public:
     QString configPath() const { return m_root.path() + QStringLiteral("/config"); }
     QString runtimePath() const { return m_root.path() + QStringLiteral("/runtime"); }
 
+    // An application name no earlier run has used.
+    QString freshName(const QString &stem)
+    {
+        return stem + QString::number(++m_names) + QLatin1Char('-') +
+               QFileInfo(m_root.path()).fileName();
+    }
+
+    // The values of an application name where the system keeps them, read past the program.
+    std::unique_ptr<QSettings> storeAsFound(const QString &name) const
+    {
+        if (!settingsLiveInFiles)
+            return std::make_unique<QSettings>(
+                QStringLiteral("HKEY_CURRENT_USER\\Software\\%1\\%1").arg(name),
+                QSettings::NativeFormat);
+        return std::make_unique<QSettings>(configPath() + QStringLiteral("/%1/%1.conf").arg(name),
+                                           QSettings::IniFormat);
+    }
+
 private:
     QTemporaryDir m_root;
+    int m_names = 0;
 };

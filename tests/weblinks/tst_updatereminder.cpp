@@ -12,8 +12,6 @@
 
 #include <optional>
 
-#include <unistd.h>
-
 namespace {
 const QString durationKey = QStringLiteral("Settings/Duration");
 
@@ -88,10 +86,9 @@ private Q_SLOTS:
     void readOnlyConfigFolderLeavesTheProgramUsable();
 
 private:
-    QString freshApplicationName() { return QStringLiteral("reminder%1").arg(++m_names); }
+    QString freshApplicationName() { return m_environment.freshName(QStringLiteral("reminder")); }
 
     TestEnvironment m_environment;
-    int m_names = 0;
     const QDate m_today{2026, 12, 7};
 };
 
@@ -273,10 +270,8 @@ void TestUpdateReminder::realStoreKeepsTheDateBetweenRuns()
         QSettingsStore store(name);
         QVERIFY(runReminder(store, m_today).succeeded);
     }
-    const QString fileName = m_environment.configPath() + QLatin1Char('/') + name +
-                             QLatin1Char('/') + name + QStringLiteral(".conf");
-    QSettings file(fileName, QSettings::IniFormat);
-    QCOMPARE(file.value(durationKey).toString(), QStringLiteral("2026-12-07"));
+    QCOMPARE(m_environment.storeAsFound(name)->value(durationKey).toString(),
+             QStringLiteral("2026-12-07"));
 
     QSettingsStore again(name);
     QVERIFY(runReminder(again, m_today.addDays(14)).questions.isEmpty());
@@ -347,8 +342,8 @@ void TestUpdateReminder::copyUnderAnotherNameIsAFirstStart()
 
 void TestUpdateReminder::readOnlyConfigFolderLeavesTheProgramUsable()
 {
-    if (::geteuid() == 0)
-        QSKIP("file permissions do not bind the superuser");
+    if (!configFolderCanBeClosed())
+        QSKIP("the store cannot be closed to writes here");
     const QString name = freshApplicationName();
     const QString config = m_environment.configPath();
     const QFile::Permissions before = QFile::permissions(config);
