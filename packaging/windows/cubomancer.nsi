@@ -3,7 +3,7 @@
 ; into %LOCALAPPDATA%\Programs\Cubomancer, with a Start-menu entry and an "Apps & features"
 ; entry whose uninstaller removes everything installed here. The date the program stores in
 ; the user's registry stays, as the Linux package leaves the settings file.
-; Defines: VERSION, PROGRAM (cubomancer.exe), LICENSES (Qt's notices), OUTFILE, and ICON.
+; Defines: VERSION, PUBLISHER, COPYRIGHT, PROGRAM (cubomancer.exe), LICENSES (Qt's notices), OUTFILE, ICON.
 Unicode true
 ; A 64-bit setup program, which runs on 64-bit Windows and under a 64-bit-only Wine alike.
 Target amd64-unicode
@@ -14,7 +14,6 @@ RequestExecutionLevel user
 !include "FileFunc.nsh"
 
 !define APP_NAME "Cubomancer"
-!define PUBLISHER "Omen Hall"
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\${APP_NAME}"
 !define SHORTCUT "$SMPROGRAMS\${APP_NAME}.lnk"
 
@@ -30,7 +29,7 @@ VIAddVersionKey "ProductVersion" "${VERSION}"
 VIAddVersionKey "CompanyName" "${PUBLISHER}"
 VIAddVersionKey "FileDescription" "${APP_NAME} setup"
 VIAddVersionKey "FileVersion" "${VERSION}"
-VIAddVersionKey "LegalCopyright" "${PUBLISHER}"
+VIAddVersionKey "LegalCopyright" "${COPYRIGHT}"
 
 !define MUI_ICON "${ICON}"
 !define MUI_UNICON "${ICON}"
