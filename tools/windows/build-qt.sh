@@ -5,8 +5,9 @@
 # from the installed host Qt, which must be the same version.
 #
 # The cache key is the qt6-base version, the mingw g++ version and a hash of the configure
-# arguments and the toolchain file. Interrupted builds resume where they stopped; the prefix
-# appears under its key only once the install is complete, and the build tree is removed then.
+# arguments and the toolchain file. Interrupted builds resume where they stopped; a prefix counts
+# only once its install is complete, and the build tree is removed then. Qt is installed where it
+# stays: a static QtCore carries its install prefix.
 # Takes about 11-15 minutes on two cores; needs about 3 GB of disk while it runs.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
@@ -80,7 +81,8 @@ The folder 3rdparty holds the notices of the third-party code that Qt bundles.
 TEXT
 }
 
-if [ -f "$prefix/lib/cmake/Qt6/qt.toolchain.cmake" ]; then
+complete=$prefix/.complete
+if [ -f "$complete" ]; then
     echo "$prefix"
     exit 0
 fi
@@ -100,12 +102,12 @@ if [ ! -d source ]; then
 fi
 
 cmake -S source -B build -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
-    -DCMAKE_INSTALL_PREFIX="$prefix.partial" "${configure_args[@]}" >&2
+    -DCMAKE_INSTALL_PREFIX="$prefix" "${configure_args[@]}" >&2
 nice cmake --build build --parallel "${CUBOMANCER_QT_JOBS:-2}" >&2
-rm -rf "$prefix.partial"
+rm -rf "$prefix"
 cmake --install build >&2
-collect_licences "$prefix.partial/licenses"
-mv "$prefix.partial" "$prefix"
+collect_licences "$prefix/licenses"
+touch "$complete"
 cd "$cache"
 rm -rf "$work"
 echo "$prefix"
