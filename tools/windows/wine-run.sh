@@ -3,12 +3,12 @@
 # Runs a Windows program under Wine, quietly and without asking anything: ctest's emulator for
 # the cross-built tests, and the end-to-end tests' way to start the Windows program.
 #   wine-run.sh PROGRAM.exe [ARGUMENT...]
-# WINEPREFIX names the Wine prefix (made on first use, with Wine's own fonts in it, as a Windows
-# machine has its system fonts); by default a folder beside this build's tests.
+# WINEPREFIX names the Wine prefix, ~/.wine by default as for Wine itself (under ctest, in the
+# test home); it is made on first use.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 
-export WINEPREFIX=${WINEPREFIX:-$PWD/wine-prefix}
+export WINEPREFIX=${WINEPREFIX:-$HOME/.wine}
 export WINEDEBUG=${WINEDEBUG:--all,err+module}
 # No Mono or Gecko installers, no menu entries written under ~/.local.
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
