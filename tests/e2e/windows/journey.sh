@@ -10,10 +10,23 @@ source "$(dirname "$0")/../e2e-lib.sh"
 unset QT_QPA_PLATFORM
 export WINEPREFIX=$E2E_ROOT/wine
 E2E_CLEANUPS+=("wineserver --kill")
-wine_reg() { "$WINE_RUN" reg query "$1" /v "$2" 2>/dev/null | awk -v key="$2" '$1 == key {print $3}'; }
+wine_reg() { "$WINE_RUN" reg query "$1" /v "$2" 2>/dev/null | tr -d '\r' | awk -v key="$2" '$1 == key {print $3}'; }
 # Every file, and every folder but the temporary ones, where the uninstaller's copy leaves an
 # empty folder behind after the restart that removes that copy.
 files_of_prefix() { (cd "$WINEPREFIX/drive_c" && find . -type f -o -type d ! -path '*/Temp/*' | sort); }
+
+# Under load, Wine 8 here now and then drops a click or key press that arrives as a window takes
+# the focus or finishes a paint (about one run in three); input that changed nothing within 10 s
+# is given once more. A lost press would still fail, a doubled one fails the checks after it.
+again_unless() {
+    local check=$1
+    shift
+    "$@"
+    E2E_TIMEOUT=10 poll "$check" && return 0
+    echo "no effect of '$*' within 10 s: once more"
+    "$@"
+    E2E_TIMEOUT=10 poll "$check"
+}
 
 start_display
 "$WINE_RUN" cmd /c exit
@@ -32,11 +45,11 @@ wait_for_main_window "$first"
 expect_eq "$(wine_reg "$SETTINGS_KEY" Duration)" "$(today)" "date stored at the first start"
 count() { grab "$MAIN" "count-$1" 216 $((MENU_BAR + 110)) 204 24; }
 move_mouse "$MAIN" 470 5
-previous=$(count 0)
+# Each throw is awaited before the next; a lost one leaves no reading after the fifth press.
 for throw in 1 2 3 4; do
-    keys "$MAIN" alt+r
-    poll test "$(pixels_differing "$(count $throw)" "$previous")" != 0 || fail "throw $throw changed nothing"
-    previous=$(count $throw)
+    before=$(count "$throw-before")
+    count_changed() { [ "$(pixels_differing "$(count "$throw")" "$before")" != 0 ]; }
+    again_unless count_changed keys "$MAIN" alt+r || fail "throw $throw changed nothing"
 done
 click_main 309 182
 poll test "$(pixels_of_colour "$(grab "$MAIN" panel 51 $((MENU_BAR + 42)) 377 169)" 0,0,255)" -gt 50 ||
@@ -49,16 +62,17 @@ screenshot refused
 exit_to_farewell "$first"
 window_states "$FAREWELL" | grep -q _NET_WM_STATE_ABOVE || fail "the farewell screen is not kept above"
 expect_frame_centred "$FAREWELL" "farewell screen"
-click_farewell "${FAREWELL_LINK_BOX[@]}"
-wait_for_opened 1 || fail "the link box opened nothing"
-expect_eq "$(opened_addresses)" "$(home_page_address)" "link box address"
+opened_one() { [ "$(opened_count)" -ge 1 ]; }
+again_unless opened_one click_farewell "${FAREWELL_LINK_BOX[@]}" || fail "the link box opened nothing"
+# Wine 8's winebrowser hands a bare host on with the root path's slash.
+expect_eq "$(opened_addresses)" "$(home_page_address)/" "link box address"
 fill_field "${FAREWELL_NAME[@]}" "Ann & Co=1"
 fill_field "${FAREWELL_EMAIL[@]}" "ann+list@example.org"
 fill_field "${FAREWELL_FRIEND_NAME[@]}" "Bob #2 Jones"
 fill_field "${FAREWELL_FRIEND_EMAIL[@]}" "bob@example.net"
 screenshot farewell
-click_farewell "${FAREWELL_SUBMIT[@]}"
-wait_for_opened 2 || fail "the referral opened nothing"
+opened_two() { [ "$(opened_count)" -ge 2 ]; }
+again_unless opened_two click_farewell "${FAREWELL_SUBMIT[@]}" || fail "the referral opened nothing"
 address=$(sed -n 2p "$OPENED_LOG")
 [[ "$address" == "$(referral_page_address)?"* ]] || fail "not the referral page: $address"
 for pair in "taf1=Ann & Co=1" "taf2=ann+list@example.org" "taf4=Bob #2 Jones" "taf5=bob@example.net" \
