@@ -77,7 +77,8 @@ add_source_entries() {
     as_root apt-get update
 }
 
-# Cross-builds the program, its tests (with "tests") and the Windows packages in build-windows.
+# Cross-builds the program, its tests (with "tests"; they run under Wine) and the Windows packages
+# in build-windows.
 build_windows() {
     install_missing "${windows_packages[@]}"
     add_source_entries
@@ -86,6 +87,7 @@ build_windows() {
     cmake -S . -B build-windows -G Ninja -DCMAKE_BUILD_TYPE=Release \
         -DCMAKE_TOOLCHAIN_FILE="$qt_prefix/lib/cmake/Qt6/qt.toolchain.cmake" \
         -DQT_CHAINLOAD_TOOLCHAIN_FILE="$PWD/tools/windows/mingw-w64.cmake" \
+        -DCMAKE_CROSSCOMPILING_EMULATOR="$PWD/tools/windows/wine-run.sh" \
         -DCUBOMANCER_WERROR=ON -DBUILD_TESTING="$([ "${1:-}" = tests ] && echo ON || echo OFF)"
     nice cmake --build build-windows -j2
 }
