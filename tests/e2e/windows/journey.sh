@@ -11,8 +11,8 @@ wine_reg() { "$WINE_RUN" reg query "$1" /v "$2" 2>/dev/null | tr -d '\r' | awk -
 # All files, and the folders but temporary ones (the uninstaller's copy leaves an empty one).
 files_of_prefix() { (cd "$WINEPREFIX/drive_c" && find . -type f -o -type d ! -path '*/Temp/*' | sort); }
 
-# Under load, Wine 8 here drops a click or key now and then (about one run in three): input that
-# changed nothing within 10 s is given once more. A doubled one fails the checks after it.
+# Under load, Wine 8 here dropped a click or key now and then (one run in three beside a Qt build):
+# input that changed nothing within 10 s is given once more. A doubled one fails the checks after it.
 again_unless() {
     local check=$1
     shift
