@@ -5,8 +5,8 @@
 
 bool SystemBrowser::isOpenable(const QString &address)
 {
-    // The opener takes the address as one argument, and the kernel refuses a single argument of
-    // 128 KiB or more; refuse it before paying for a parse.
+    // On Linux the opener takes the address as one argument, and the kernel refuses a single
+    // argument of 128 KiB or more; refuse it before paying for a parse.
     constexpr qsizetype longestArgument = 128 * 1024 - 1;
     if (address.size() > longestArgument)
         return false;

@@ -3,8 +3,9 @@
 
 #include "settingsstore.h"
 
-// The per-user store on QSettings: on Linux $XDG_CONFIG_HOME/<name>/<name>.conf, where <name> is
-// the executable's base name, so a copy under another file name keeps settings of its own.
+// The per-user store on QSettings: on Linux $XDG_CONFIG_HOME/<name>/<name>.conf, on Windows the
+// registry key HKEY_CURRENT_USER\Software\<name>\<name>, where <name> is the executable's base
+// name, so a copy under another file name keeps settings of its own.
 class QSettingsStore final : public SettingsStore
 {
 public:

@@ -349,8 +349,9 @@ void TestFrmStartup::lockHeldByAnotherProcessRefusesTheStart()
     QCOMPARE(rig.messages.texts(), QStringList{alreadyRunning});
     QCOMPARE(rig.processEnd.statuses, QList<int>{0});
     QVERIFY(!rig.starter.shown);
-    // The running copy is left alone.
+    // The running copy is left alone, and a copy under another file name has a guard of its own.
     QCOMPARE(holder->state(), QProcess::Running);
+    QVERIFY(!systemInstanceGuard(name + QStringLiteral("-renamed"))->anotherCopyRunning());
     holder->closeWriteChannel();
     QVERIFY(holder->waitForFinished(10000));
 }
