@@ -8,7 +8,11 @@
 #                     Xvfb, packaging) and the benchmarks briefly; check the layout; run the unit
 #                     tests again built for other web hosts, under AddressSanitizer and
 #                     UndefinedBehaviorSanitizer, and under valgrind; fuzz each libFuzzer target
-#                     for a minute
+#                     for a minute; then the Windows leg: the unit tests cross-built for Windows and
+#                     run under Wine, and the setup program's journey under Wine
+#   ./build.sh windows  cross-build the program for 64-bit Windows (a static Qt for Windows is built
+#                     from Debian's source once, about 15 minutes, and kept in ~/.cache/cubomancer);
+#                     makes the setup program and the portable zip in build-windows/packages/
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -30,6 +34,10 @@ test_packages=(
     dbus-daemon dbus-bin at-spi2-core python3-pyatspi orca
 )
 
+# The Windows cross-build: the mingw-w64 compiler, the Debian source tools that fetch Qt's
+# source, NSIS for the setup program and Wine to run what was built.
+windows_packages=(g++-mingw-w64-x86-64-posix dpkg-dev nsis wine wine64 fonts-wine)
+
 # Installs those of the given packages (and the build's own) that are missing.
 install_missing() {
     local missing=()
@@ -50,6 +58,38 @@ configure_and_build() {
     shift
     cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
     cmake --build "$dir"
+}
+
+as_root() {
+    if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
+}
+
+# apt-get source needs a deb-src entry beside the binary one: the same archives and suites.
+add_source_entries() {
+    apt-get source --print-uris qt6-base >/dev/null 2>&1 && return 0
+    local list=/etc/apt/sources.list.d/debian.sources
+    [ -f "$list" ] || list=/etc/apt/sources.list.d/ubuntu.sources
+    if [ -f "$list" ]; then
+        sed 's/^Types: deb$/Types: deb-src/' "$list" | as_root tee "${list%.sources}-src.sources" >/dev/null
+    else
+        sed -n 's/^deb /deb-src /p' /etc/apt/sources.list | as_root tee /etc/apt/sources.list.d/deb-src.list >/dev/null
+    fi
+    as_root apt-get update
+}
+
+# Cross-builds the program, its tests (with "tests"; they run under Wine) and the Windows packages
+# in build-windows.
+build_windows() {
+    install_missing "${windows_packages[@]}"
+    add_source_entries
+    local qt_prefix
+    qt_prefix=$(tools/windows/build-qt.sh)
+    cmake -S . -B build-windows -G Ninja -DCMAKE_BUILD_TYPE=Release \
+        -DCMAKE_TOOLCHAIN_FILE="$qt_prefix/lib/cmake/Qt6/qt.toolchain.cmake" \
+        -DQT_CHAINLOAD_TOOLCHAIN_FILE="$PWD/tools/windows/mingw-w64.cmake" \
+        -DCMAKE_CROSSCOMPILING_EMULATOR="$PWD/tools/windows/wine-run.sh" \
+        -DCUBOMANCER_WERROR=ON -DBUILD_TESTING="$([ "${1:-}" = tests ] && echo ON || echo OFF)"
+    nice cmake --build build-windows -j2
 }
 
 check_layout() {
@@ -85,6 +125,13 @@ test)
         ctest --output-on-failure --timeout 600 -L unit)
     fuzz/run.sh 60
     tests/valgrind/run.sh
+    # The Windows leg: the same unit tests and the setup program's journey, under Wine.
+    build_windows tests
+    (cd build-windows && ctest --output-on-failure --timeout 600)
+    ;;
+windows)
+    build_windows
+    ls -l build-windows/packages/
     ;;
 package)
     install_missing "${package_packages[@]}"
@@ -99,7 +146,7 @@ package)
     echo "Install with: sudo apt install ./${deb#"$PWD/"}"
     ;;
 *)
-    echo "usage: $0 run|check|test|package" >&2
+    echo "usage: $0 run|check|test|package|windows" >&2
     exit 2
     ;;
 esac

@@ -332,7 +332,12 @@ pixels_of_colour() {
 }
 
 # Height of the main window's menu bar: the rows above the first row of window background.
+# Under Wine a window shows before its first paint, so the background is awaited.
 menu_bar_height() {
+    poll first_background_row "$1" || fail "no window background below the menu bar"
+}
+
+first_background_row() {
     local picture y
     picture=$(grab "$1" menubar)
     for y in $(seq 0 60); do
@@ -341,7 +346,7 @@ menu_bar_height() {
             return 0
         fi
     done
-    fail "no window background below the menu bar"
+    return 1
 }
 
 # Waits up to the deadline for the process to end and prints its exit status.

@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# Runs a Windows program under Wine, quietly and without asking anything: ctest's emulator for
+# the cross-built tests, and the end-to-end tests' way to start the Windows program.
+#   wine-run.sh PROGRAM.exe [ARGUMENT...]
+# WINEPREFIX names the Wine prefix, ~/.wine by default as for Wine itself (under ctest, in the
+# test home); it is made on first use.
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+
+export WINEPREFIX=${WINEPREFIX:-$HOME/.wine}
+export WINEDEBUG=${WINEDEBUG:--all,err+module}
+# No Mono or Gecko installers, no menu entries written under ~/.local.
+export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+# Otherwise Wine starts a session bus per display, which outlives the run.
+export DBUS_SESSION_BUS_ADDRESS=disabled:
+# Wine 8 hands a Unix variable QT_* to Windows programs only as WINEQT_*; Qt Test writes to
+# the terminal only when told to.
+while IFS='=' read -r name _; do
+    [[ $name == QT_* ]] && export "WINE$name=${!name}"
+done < <(env)
+export WINEQT_FORCE_STDERR_LOGGING=1
+
+"$here/wine-prefix.sh"
+exec wine "$@"
