@@ -29,15 +29,52 @@ QByteArray requestedQtPlatform(const SessionEnvironment &session,
     }
     return requested;
 }
+SessionEnvironment sessionEnvironment()
+{
+    return {qgetenv("QT_QPA_PLATFORM"), qgetenv("DISPLAY"), qgetenv("WAYLAND_DISPLAY")};
+}
+
+QList<QByteArray> argumentsOf(int argc, char **argv)
+{
+    QList<QByteArray> arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments.append(QByteArray(argv[i]));
+    return arguments;
+}
 } // namespace
 
-bool displayServerAnswers(const QByteArray &platform, const QByteArray &display)
+QByteArray expectedSessionPlatform(int argc, char **argv)
+{
+    const SessionEnvironment session = sessionEnvironment();
+    const QList<QByteArray> arguments = argumentsOf(argc, argv);
+    const PlatformChoice chosen = chooseQtPlatform(
+        session, arguments, [](const QByteArray &, const QByteArray &) { return true; });
+    return chosen.platform.isEmpty() ? requestedQtPlatform(session, arguments) : chosen.platform;
+}
+
+DisplayServerProbe::~DisplayServerProbe()
+{
+    release();
+}
+
+void DisplayServerProbe::release()
+{
+    if (m_x)
+        xcb_disconnect(m_x);
+    m_x = nullptr;
+}
+
+bool DisplayServerProbe::answers(const QByteArray &platform, const QByteArray &display)
 {
     if (platform == "xcb") {
         xcb_connection_t *const connection = xcb_connect(display.constData(), nullptr);
-        const bool connected = xcb_connection_has_error(connection) == 0;
-        xcb_disconnect(connection);
-        return connected;
+        if (xcb_connection_has_error(connection) != 0) {
+            xcb_disconnect(connection);
+            return false;
+        }
+        release();
+        m_x = connection;
+        return true;
     }
     // A compositor listens on a socket in the runtime folder, or at an absolute name.
     const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
@@ -98,11 +135,8 @@ std::optional<QByteArray> chooseSessionPlatform(int &argc, char **&argv,
 {
     if (argc < 1)
         return QByteArray();
-    const SessionEnvironment session{qgetenv("QT_QPA_PLATFORM"), qgetenv("DISPLAY"),
-                                     qgetenv("WAYLAND_DISPLAY")};
-    QList<QByteArray> arguments;
-    for (int i = 1; i < argc; ++i)
-        arguments.append(QByteArray(argv[i]));
+    const SessionEnvironment session = sessionEnvironment();
+    const QList<QByteArray> arguments = argumentsOf(argc, argv);
     static QByteArray option = QByteArrayLiteral("-platform");
     static QByteArray choice;
     const PlatformChoice chosen = chooseQtPlatform(session, arguments, answers);

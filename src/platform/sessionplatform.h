@@ -33,8 +33,31 @@ struct PlatformChoice
 PlatformChoice chooseQtPlatform(const SessionEnvironment &session,
                                 const QList<QByteArray> &arguments, const DisplayProbe &answers);
 
-// Asks the display server itself: connects as the toolkit would, and goes again at once.
-bool displayServerAnswers(const QByteArray &platform, const QByteArray &display);
+struct xcb_connection_t;
+
+// Asks the display servers themselves, connecting as the toolkit would. An X display that
+// answers keeps this connection until release(), once the toolkit has connected too: an X server
+// resets itself when its last client leaves, and meanwhile refuses the next (Xvfb 21.1 with no
+// other client: the toolkit failed to connect, or waited some 20 ms).
+class DisplayServerProbe
+{
+public:
+    DisplayServerProbe() = default;
+    ~DisplayServerProbe();
+
+    DisplayServerProbe(const DisplayServerProbe &) = delete;
+    DisplayServerProbe &operator=(const DisplayServerProbe &) = delete;
+
+    bool answers(const QByteArray &platform, const QByteArray &display);
+    void release();
+
+private:
+    xcb_connection_t *m_x = nullptr;
+};
+
+// The platform chooseSessionPlatform will settle on if the display servers named answer, from
+// the environment and the command line alone, without asking any.
+QByteArray expectedSessionPlatform(int argc, char **argv);
 
 // Adds "-platform <choice>" to the command line, read from this process's environment and asked
 // of the display servers it names. Call it before the QApplication is built; the new argv lives
@@ -42,4 +65,4 @@ bool displayServerAnswers(const QByteArray &platform, const QByteArray &display)
 // program's; nothing when no display answers, after saying on stderr, in one line, what is
 // missing: without a display the toolkit would abort the program.
 std::optional<QByteArray> chooseSessionPlatform(int &argc, char **&argv,
-                                                const DisplayProbe &answers = displayServerAnswers);
+                                                const DisplayProbe &answers);
