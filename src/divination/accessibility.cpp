@@ -4,7 +4,6 @@
 #include <QAbstractButton>
 #include <QAccessibleWidget>
 #include <QMenu>
-#include <QRegularExpression>
 #include <QVariant>
 #include <QWidget>
 
@@ -27,6 +26,19 @@ std::optional<QAccessible::Role> formRole(const QWidget *widget)
     return std::nullopt;
 }
 
+// A caption as read out: "&&" shows one ampersand, "&x" an underlined x.
+QString withoutAccessKeyMarks(const QString &caption)
+{
+    QString plain;
+    plain.reserve(caption.size());
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        if (caption.at(i) == u'&' && i + 1 < caption.size())
+            ++i;
+        plain.append(caption.at(i));
+    }
+    return plain;
+}
+
 // One interface for every widget the forms give a role, and for links: the decorations left out
 // of the children, and for a link its caption as its name and the Press action a click gives.
 class FormPartAccessible : public QAccessibleWidget
@@ -37,8 +49,7 @@ public:
     QString text(QAccessible::Text t) const override
     {
         if (t == QAccessible::Name && link() != nullptr && widget()->accessibleName().isEmpty())
-            return link()->text().replace(QRegularExpression(QStringLiteral("&(.)")),
-                                          QStringLiteral("\\1"));
+            return withoutAccessKeyMarks(link()->text());
         return QAccessibleWidget::text(t);
     }
 
