@@ -29,6 +29,7 @@ QByteArray requestedQtPlatform(const SessionEnvironment &session,
     }
     return requested;
 }
+
 SessionEnvironment sessionEnvironment()
 {
     return {qgetenv("QT_QPA_PLATFORM"), qgetenv("DISPLAY"), qgetenv("WAYLAND_DISPLAY")};
