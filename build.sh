@@ -17,7 +17,7 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 # What building and running the program needs; each command adds what its own work needs.
-build_packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libfontconfig-dev libxcb1-dev fonts-dejavu-core)
+build_packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools fonts-dejavu-core)
 # the Debian package: its build tools
 package_packages=(build-essential debhelper dpkg-dev)
 test_packages=(

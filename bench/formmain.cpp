@@ -5,9 +5,9 @@
 // toolkit, the floor against which the program's start-up is judged.
 //   cubomancer_bench_form [--idle]
 
-#include "divination/formlook.h"
+#include "widgets/formlook.h"
 #include "divination/rollsequence.h"
-#include "platform/uniformrandom.h"
+#include "platform/randomsource.h"
 #include "ui_frmmain.h"
 #include "windowprobe.h"
 

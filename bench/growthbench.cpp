@@ -9,9 +9,7 @@
 
 #include "divination/frmmain.h"
 #include "platform/browser.h"
-#include "platform/openwindows.h"
-#include "platform/systemclock.h"
-#include "platform/uniformrandom.h"
+#include "platform/randomsource.h"
 #include "weblinks/weblinks.h"
 
 #include <QAbstractButton>
@@ -122,12 +120,11 @@ int main(int argc, char *argv[])
     const int cycles = std::max(warm + 1, options.value(QStringLiteral("cycles")).toInt());
     const int openings = std::max(warm + 1, options.value(QStringLiteral("openings")).toInt());
 
-    OpenWindows openWindows;
     NoBrowser browser;
     WebLinks links(browser);
     UniformRandom random;
-    random.reseed(SystemClock().seed());
-    frmMain window(openWindows, random, links);
+    random.reseed(clockSeed());
+    frmMain window(random, links);
     window.show();
     QCoreApplication::processEvents();
 
@@ -169,7 +166,7 @@ int main(int argc, char *argv[])
 
     AboutCloser closer;
     application.installEventFilter(&closer);
-    const qsizetype windowsBefore = openWindows.count();
+    const qsizetype windowsBefore = QApplication::topLevelWidgets().size();
     for (int opening = 1; opening <= openings; ++opening) {
         about->trigger();
         // The box deletes itself later; "later" is now, before the next opening.
@@ -189,7 +186,7 @@ int main(int argc, char *argv[])
         fail(QStringLiteral("%1 About boxes appeared for %2 openings")
                  .arg(closer.shown)
                  .arg(openings));
-    if (openWindows.count() != windowsBefore || !window.findChildren<QDialog *>().isEmpty())
+    if (QApplication::topLevelWidgets().size() != windowsBefore || !window.findChildren<QDialog *>().isEmpty())
         fail(QStringLiteral("About boxes are left over after closing"));
     report(QStringLiteral("About box opened and closed: memory after %1 minus after %2")
                .arg(openings)

@@ -10,7 +10,6 @@
 #include "farewell/modtellafriend.h"
 #include "platform/browser.h"
 #include "platform/messageboxes.h"
-#include "platform/systembrowser.h"
 #include "weblinks/weblinks.h"
 
 #include <QCommandLineParser>

@@ -16,10 +16,9 @@
 #include "processfigures.h"
 #include "testenvironment.h"
 
-#include "platform/apptitle.h"
-#include "platform/lockfileinstanceguard.h"
-#include "platform/qsettingsstore.h"
-#include "platform/systemclock.h"
+#include "widgets/apptitle.h"
+#include "platform/instanceguard.h"
+#include "platform/settings.h"
 #include "weblinks/updatereminder.h"
 
 #include <QCommandLineParser>
@@ -252,13 +251,12 @@ int main(int argc, char *argv[])
 
     // The store and the lock the program will use, under the name it will use.
     const QString name = applicationNameOf(program.path);
-    QSettingsStore store(name);
-    if (!store.write(UpdateReminder::section(), UpdateReminder::key(),
-                     UpdateReminder::formatStoredDate(SystemClock().today()))) {
+    if (!Settings::write(name, UpdateReminder::section(), UpdateReminder::key(),
+                         UpdateReminder::formatStoredDate(QDate::currentDate()))) {
         err() << "cubomancer_bench_driver: cannot prepare the settings store\n";
         return 1;
     }
-    const QString lockPath = LockFileInstanceGuard::defaultLockFilePath(name);
+    const QString lockPath = InstanceGuard::nameFor(name);
 
     // Per subject: first complete frames and peak resident sets, one of each per round.
     std::vector<std::vector<double>> frameMs(subjects.size()), rssKib(subjects.size());

@@ -7,7 +7,6 @@
 #include "farewell/referraltext.h"
 #include "platform/browser.h"
 #include "platform/messageboxes.h"
-#include "platform/systembrowser.h"
 #include "weblinks/weblinks.h"
 
 #include <QByteArray>

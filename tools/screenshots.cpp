@@ -8,10 +8,7 @@
 #include "divination/frmmain.h"
 #include "farewell/frmfarewell.h"
 #include "platform/browser.h"
-#include "platform/clock.h"
 #include "platform/messageboxes.h"
-#include "platform/openwindows.h"
-#include "platform/processend.h"
 #include "platform/randomsource.h"
 #include "weblinks/weblinks.h"
 
@@ -49,30 +46,13 @@ public:
     }
 };
 
-class SteadyClock final : public Clock
-{
-public:
-    QDate today() const override { return QDate(2026, 12, 7); }
-    std::uint64_t seed() const override { return 0; }
-};
-
-class NoProcessEnd final : public ProcessEnd
-{
-public:
-    void endProcess(int) override {}
-};
-
 // What a window needs to be built outside the running program.
 struct Stage
 {
-    OpenWindows openWindows;
     NoBrowser browser;
     WebLinks links{browser};
     SteadyRandom random;
     NoMessages messages;
-    SteadyClock clock;
-    NoProcessEnd processEnd;
-    Shutdown shutdown{openWindows, processEnd};
 };
 
 struct Shot
@@ -86,20 +66,16 @@ struct Shot
 
 const Shot shots[] = {
     {"main.png",
-     [](Stage &stage) -> QWidget * {
-         return new frmMain(stage.openWindows, stage.random, stage.links);
-     }},
+     [](Stage &stage) -> QWidget * { return new frmMain(stage.random, stage.links); }},
     {"about.png",
-     [](Stage &stage) -> QWidget * { return new frmAbout(stage.openWindows, stage.links); }},
+     [](Stage &stage) -> QWidget * { return new frmAbout(stage.links); }},
     {"farewell.png",
      [](Stage &stage) -> QWidget * {
-         return new frmFarewell(stage.openWindows, stage.messages, stage.clock, stage.random,
-                                stage.links, stage.shutdown);
+         return new frmFarewell(stage.messages, stage.random, stage.links);
      }},
     {"farewell-dark.png",
      [](Stage &stage) -> QWidget * {
-         return new frmFarewell(stage.openWindows, stage.messages, stage.clock, stage.random,
-                                stage.links, stage.shutdown);
+         return new frmFarewell(stage.messages, stage.random, stage.links);
      },
      true},
 };

@@ -1,13 +1,21 @@
 // SPDX-License-Identifier: MIT
 #include "cubomancerapp.h"
 
-#include "app/programlifetime.h"
-#include "divination/accessibility.h"
-#include "platform/apptitle.h"
-#include "platform/desktopsession.h"
-#include "platform/programicon.h"
-#include "platform/systemplatform.h"
+#include "app/frmstartup.h"
+#include "app/shutdown.h"
+#include "platform/browser.h"
+#include "platform/fixedsizewindows.h"
+#include "platform/instanceguard.h"
+#include "platform/messageboxes.h"
+#include "platform/processend.h"
+#include "platform/randomsource.h"
+#include "platform/session.h"
 #include "siteconfig.h"
+#include "weblinks/updatereminder.h"
+#include "weblinks/weblinks.h"
+#include "widgets/accessibility.h"
+#include "widgets/apptitle.h"
+#include "widgets/programicon.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -17,21 +25,25 @@
 #include <utility>
 
 namespace {
-// Every request to quit the application - the session manager's "die" at the end of the
-// desktop session, or QCoreApplication::quit from anywhere - ends the program at once, even
-// from inside a modal box's event loop, instead of leaving that loop and carrying on.
-class QuitRequests final : public QObject
+// Qt answers the session manager's "die" at the end of an X11 desktop session, and any
+// QCoreApplication::quit, with a Quit event, on which QApplication would close the visible
+// windows and leave the event loop: the main window's close would bring up the farewell screen,
+// and the start-up would carry on after a box it had open. The program ends at once instead.
+class Application final : public QApplication
 {
 public:
-    explicit QuitRequests(std::function<void()> onQuit) : m_onQuit(std::move(onQuit)) {}
-
-    bool eventFilter(QObject *watched, QEvent *event) override
+    Application(int &argc, char **argv, std::function<void()> onQuit)
+        : QApplication(argc, argv), m_onQuit(std::move(onQuit))
     {
-        if (watched == QCoreApplication::instance() && event->type() == QEvent::Quit) {
-            m_onQuit();
-            return true;
-        }
-        return false;
+    }
+
+protected:
+    bool event(QEvent *event) override
+    {
+        if (event->type() != QEvent::Quit)
+            return QApplication::event(event);
+        m_onQuit();
+        return true;
     }
 
 private:
@@ -41,38 +53,40 @@ private:
 
 int runCubomancer(int argc, char *argv[])
 {
-    DesktopSession session(argc, argv);
-    if (!session.hasDisplay())
+    DisplayChoice display(argc, argv);
+    if (!display.hasDisplay())
         return EXIT_FAILURE;
-    QApplication application(argc, argv);
+    ImmediateProcessEnd processEnd;
+    Shutdown shutdown(processEnd);
+    const auto endFromOutside = [&shutdown] { shutdown.EndProgram(); };
+    Application application(display.argc(), display.argv(), endFromOutside);
+    display.connected();
     QGuiApplication::setDesktopFileName(QStringLiteral(CUBOMANCER_APP_ID));
     QApplication::setWindowIcon(programIcon());
-    installAccessibleInterfaces();
     // The main window's close brings up the farewell screen; only EndProgram ends the program.
     QApplication::setQuitOnLastWindowClosed(false);
+    installAccessibleInterfaces();
+    FixedSizeWindows fixedSizeWindows;
 
-    // A copy under another file name keeps its own settings and its own lock.
-    SystemPlatform system(applicationNameOf(QCoreApplication::applicationFilePath()));
-    ProgramLifetime lifetime(system.platform());
+    // A copy under another file name keeps its own settings and its own guard.
+    const QString name = applicationNameOf(QCoreApplication::applicationFilePath());
+    InstanceGuard instance(InstanceGuard::nameFor(name));
+    SystemBrowser browser;
+    QtMessageBoxes messages(applicationTitle());
+    UniformRandom random;
+    WebLinks links(browser);
+    UpdateReminder reminder(name, messages, links);
 
-    // The end of the desktop session (Qt quits the application on the session manager's
-    // "die", and emits aboutToQuit when Windows logs off or shuts down) and the termination
-    // signals unload the start-up window, which ends the program.
-    // A session save, a checkpoint or the question before a logout, is answered and ends
-    // nothing: the user may still cancel the logout.
-    const auto endSession = [&lifetime] { lifetime.endSession(); };
-    QuitRequests quitRequests(endSession);
-    application.installEventFilter(&quitRequests);
-    session.forwardEndRequests(endSession);
-    QObject::connect(&application, &QCoreApplication::aboutToQuit, &application, endSession);
+    // Windows reports the end of its session with aboutToQuit alone; a termination signal is
+    // the end of the session as a terminal or a desktop session sends it.
+    QObject::connect(&application, &QCoreApplication::aboutToQuit, &application, endFromOutside);
+    forwardTerminationSignals(&application, endFromOutside);
 
-    // The start-up runs inside the event loop, so that a quit arriving while one of its boxes
-    // is open reaches the program.
-    QTimer::singleShot(0, &application, [&lifetime, &session] {
-        session.readyForWindows();
-        lifetime.start();
-    });
+    // The start-up runs inside the event loop, so that a quit arriving while one of its boxes is
+    // open reaches the program.
+    const ProgramParts parts{instance, messages, random, links, reminder, shutdown};
+    QTimer::singleShot(0, &application, [&parts] { new frmStartup(parts); });
     QApplication::exec();
-    lifetime.endSession();
+    shutdown.EndProgram();
     return 0;
 }

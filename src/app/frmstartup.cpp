@@ -2,56 +2,73 @@
 #include "frmstartup.h"
 
 #include "app/shutdown.h"
-#include "platform/apptitle.h"
-#include "platform/clock.h"
+#include "divination/cobrand.h"
+#include "divination/frmmain.h"
+#include "farewell/frmfarewell.h"
 #include "platform/instanceguard.h"
 #include "platform/messageboxes.h"
 #include "platform/randomsource.h"
-#include "ui_frmstartup.h"
 #include "weblinks/updatereminder.h"
 
-#include <utility>
+#include <QCloseEvent>
+#include <QDate>
 
-frmStartup::frmStartup(OpenWindows &openWindows, InstanceGuard &instance, MessageBoxes &messages,
-                       const Clock &clock, RandomSource &random, UpdateReminder &reminder,
-                       Shutdown &shutdown, std::function<void()> showMainWindow,
-                       std::function<std::optional<qint16>()> randomizeCoBrand, QWidget *parent)
-    : ProgramWindow<QWidget>(openWindows, parent), ui(std::make_unique<Ui::frmStartup>()),
-      m_instance(instance), m_messages(messages), m_clock(clock), m_random(random),
-      m_reminder(reminder), m_shutdown(shutdown), m_showMainWindow(std::move(showMainWindow)),
-      m_randomizeCoBrand(std::move(randomizeCoBrand))
+frmStartup::frmStartup(const ProgramParts &parts) : m_parts(parts)
 {
-    ui->setupUi(this);
-    setWindowTitle(::windowTitle());
+    setAttribute(Qt::WA_DeleteOnClose);
     Form_Load();
 }
 
 frmStartup::~frmStartup() = default;
 
+frmMain *frmStartup::mainWindow() const
+{
+    return m_main;
+}
+
 void frmStartup::Form_Load()
 {
-    if (m_instance.anotherCopyRunning()) {
-        m_messages.show(QStringLiteral("Application is already running"), MessageIcon::Information,
-                        MessageButtons::Ok);
-        m_shutdown.EndProgram();
+    if (m_parts.instance.anotherCopyRunning()) {
+        m_parts.messages.show(tr("Application is already running"), MessageIcon::Information,
+                              MessageButtons::Ok);
+        m_parts.shutdown.EndProgram();
         // Only a process end that comes back (in tests) gets here; nothing more may start.
         return;
     }
 
-    m_random.reseed(m_clock.seed());
+    m_parts.random.reseed(clockSeed());
     // A reminder that reports failure has nothing left to do: the main window comes next anyway.
-    m_reminder.RunUpdateReminder();
+    m_parts.reminder.RunUpdateReminder(QDate::currentDate());
     // The program may have been told to end while the question was open; only a process end
     // that comes back (in tests) gets here then, and nothing more of the start-up may run.
-    if (m_shutdown.endRequested())
+    if (m_parts.shutdown.endRequested())
         return;
-    m_showMainWindow();
+    m_main = new frmMain(m_parts.random, m_parts.links);
+    connect(m_main, &frmMain::unloaded, this, &frmStartup::mainWindowUnloaded);
+    m_main->show();
     hide();
-    if (const std::optional<qint16> drawn = m_randomizeCoBrand())
-        intCoBrandRandomNumber = *drawn;
+    intCoBrandRandomNumber = CoBrand_Randomize(m_parts.random, *m_main);
+}
+
+void frmStartup::closeEvent(QCloseEvent *event)
+{
+    event->accept();
+    Form_Unload();
 }
 
 void frmStartup::Form_Unload()
 {
-    m_shutdown.EndProgram();
+    m_parts.shutdown.EndProgram();
+}
+
+void frmStartup::mainWindowUnloaded()
+{
+    // A window created on the way out would only flash up, and could leave the window manager an
+    // empty frame.
+    if (!m_parts.shutdown.ending()) {
+        auto *const farewell = new frmFarewell(m_parts.messages, m_parts.random, m_parts.links);
+        Shutdown &shutdown = m_parts.shutdown;
+        connect(farewell, &frmFarewell::unloaded, farewell, [&shutdown] { shutdown.EndProgram(); });
+    }
+    hide();
 }

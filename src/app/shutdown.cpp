@@ -1,30 +1,24 @@
 // SPDX-License-Identifier: MIT
 #include "shutdown.h"
 
-#include "platform/openwindows.h"
 #include "platform/processend.h"
 
-#include <QSet>
-
-Shutdown::Shutdown(OpenWindows &openWindows, ProcessEnd &processEnd)
-    : m_openWindows(openWindows), m_processEnd(processEnd)
-{
-}
+#include <QApplication>
+#include <QPointer>
+#include <QWidget>
 
 void Shutdown::EndProgram()
 {
     if (m_endRequested)
         return;
-    // Walk the live collection rather than a copy, so a window loaded by an unload handler on
-    // the way out is unloaded too.
-    QSet<LoadedWindow *> attempted;
-    while (LoadedWindow *window = m_openWindows.firstNotUnloading()) {
-        // A window whose unload did not begin would come back first every time; the sweep gives
-        // up on the rest rather than loop, and the process ends regardless.
-        if (attempted.contains(window))
-            break;
-        attempted.insert(window);
-        window->unload();
+    m_ending = true;
+    QList<QPointer<QWidget>> windows;
+    for (QWidget *window : QApplication::topLevelWidgets())
+        windows.append(window);
+    for (const QPointer<QWidget> &window : std::as_const(windows)) {
+        // QWidget::close returns at once for a window whose close is under way.
+        if (window)
+            window->close();
         if (m_endRequested)
             return;
     }

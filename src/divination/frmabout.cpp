@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "frmabout.h"
 
-#include "divination/accessibility.h"
-#include "divination/formlook.h"
-#include "platform/apptitle.h"
-#include "platform/programicon.h"
+#include "widgets/accessibility.h"
+#include "widgets/formlook.h"
+#include "widgets/apptitle.h"
+#include "widgets/programicon.h"
 #include "ui_frmabout.h"
 #include "weblinks/weblinks.h"
 
@@ -16,9 +16,8 @@ const Qt::WindowFlags fixedDialog = Qt::Dialog | Qt::CustomizeWindowHint | Qt::W
 
 } // namespace
 
-frmAbout::frmAbout(OpenWindows &openWindows, WebLinks &links, QWidget *parent)
-    : ProgramWindow<QDialog>(openWindows, parent, fixedDialog),
-      ui(std::make_unique<Ui::frmAbout>()), m_links(links)
+frmAbout::frmAbout(WebLinks &links, QWidget *parent)
+    : QDialog(parent, fixedDialog), ui(std::make_unique<Ui::frmAbout>()), m_links(links)
 {
     ui->setupUi(this);
     setFixedSize(471, 178);
@@ -44,13 +43,6 @@ frmAbout::frmAbout(OpenWindows &openWindows, WebLinks &links, QWidget *parent)
 }
 
 frmAbout::~frmAbout() = default;
-
-void frmAbout::done(int result)
-{
-    // Escape lands here through reject(); whichever way the box is left, it unloads.
-    ProgramWindow<QDialog>::done(result);
-    unload();
-}
 
 void frmAbout::cmdOK_Click()
 {

@@ -1,13 +1,10 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "platform/programwindow.h"
-
 #include <QDialog>
 
 #include <memory>
 
-class QShowEvent;
 class WebLinks;
 
 namespace Ui {
@@ -16,16 +13,14 @@ class frmAbout;
 
 // The About box: fixed texts, two links that leave it open, and OK as both its default and its
 // cancel button. Shown modally and loaded afresh for each opening; OK, Enter, Escape and the
-// close box all unload it.
-class frmAbout : public ProgramWindow<QDialog>
+// close box all end it.
+class frmAbout : public QDialog
 {
     Q_OBJECT
 
 public:
-    frmAbout(OpenWindows &openWindows, WebLinks &links, QWidget *parent = nullptr);
+    explicit frmAbout(WebLinks &links, QWidget *parent = nullptr);
     ~frmAbout() override;
-
-    void done(int result) override;
 
 private:
     void cmdOK_Click();

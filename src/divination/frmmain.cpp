@@ -1,16 +1,16 @@
 // SPDX-License-Identifier: MIT
 #include "frmmain.h"
 
-#include "divination/accessibility.h"
-#include "divination/formlook.h"
+#include "widgets/accessibility.h"
+#include "widgets/formlook.h"
 #include "divination/frmabout.h"
 #include "ui_frmmain.h"
 #include "weblinks/weblinks.h"
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QApplication>
 #include <QLayout>
-#include <QPointer>
 
 namespace {
 
@@ -35,11 +35,11 @@ void bringToFront(QWidget *front, QWidget *covered, QWidget *focusTarget)
 
 } // namespace
 
-frmMain::frmMain(OpenWindows &openWindows, RandomSource &random, WebLinks &links, QWidget *parent)
-    : ProgramWindow<QMainWindow>(openWindows, parent, fixedWindow),
-      ui(std::make_unique<Ui::frmMain>()), m_openWindows(openWindows), m_links(links),
+frmMain::frmMain(RandomSource &random, WebLinks &links, QWidget *parent)
+    : QMainWindow(parent, fixedWindow), ui(std::make_unique<Ui::frmMain>()), m_links(links),
       m_roll(random)
 {
+    setAttribute(Qt::WA_DeleteOnClose);
     ui->setupUi(this);
     applyLook();
 
@@ -128,6 +128,12 @@ void frmMain::Form_Load()
     showRollState();
 }
 
+void frmMain::closeEvent(QCloseEvent *event)
+{
+    event->accept();
+    Form_Unload();
+}
+
 void frmMain::Form_Unload()
 {
     Q_EMIT unloaded();
@@ -190,12 +196,9 @@ void frmMain::mnuUpdate_Click()
 
 void frmMain::mnuAbout_Click()
 {
-    // Loaded afresh each time; its own OK, Escape or close box unloads it, and the unload
-    // afterwards only catches an exec() that ended some other way.
-    const QPointer<frmAbout> about = new frmAbout(m_openWindows, m_links, this);
-    about->exec();
-    if (about)
-        about->unload();
+    // Loaded afresh for each opening; its OK, Escape or close box ends it.
+    frmAbout about(m_links, this);
+    about.exec();
 }
 
 void frmMain::mnuDonate_Click()

@@ -11,21 +11,19 @@
 //                    hands its links and menu items to WebLinks, opens frmAbout, and tells its
 //                    owner by the unloaded signal when it is closed
 //   frmAbout       - the About box, loaded afresh for each opening
-//   formlook, linkbutton - what every window of the program shares: title, icon, fonts,
-//                    centring, and the links
 //
+// What every window shares (title, icon, fonts, centring, the links) is in src/widgets.
 // Data flows one way: the random source feeds RollSequence and CoBrand_Randomize, the window
 // shows what RollSequence decides, and addresses leave through WebLinks. Nothing here ends the
 // program; the lifetime in src/app brings up the farewell screen when the window is unloaded.
 
 #include "divination/rollsequence.h"
-#include "platform/programwindow.h"
 
 #include <QMainWindow>
 
 #include <memory>
 
-class QShowEvent;
+class QCloseEvent;
 class QWidget;
 class RandomSource;
 class WebLinks;
@@ -41,14 +39,14 @@ class frmMain;
 // links of the bottom strip are stacked the same way. Return and Enter press the focused
 // button, as Space does: the form makes both buttons auto-default. Links and menu items hand
 // their address to WebLinks; closing the window, by its close box or File > Exit, runs
-// Form_Unload, which tells the window's owner by the unloaded signal.
-class frmMain : public ProgramWindow<QMainWindow>
+// Form_Unload, which tells the window's owner by the unloaded signal. The window deletes itself
+// once closed.
+class frmMain : public QMainWindow
 {
     Q_OBJECT
 
 public:
-    frmMain(OpenWindows &openWindows, RandomSource &random, WebLinks &links,
-            QWidget *parent = nullptr);
+    frmMain(RandomSource &random, WebLinks &links, QWidget *parent = nullptr);
     ~frmMain() override;
 
     void bringFullBrandToFront();
@@ -62,10 +60,11 @@ Q_SIGNALS:
     void unloaded();
 
 protected:
-    void Form_Unload() override;
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     void Form_Load();
+    void Form_Unload();
     void cmdRoll_Click();
     void cmdBack_Click();
     void Label61_Click();
@@ -84,7 +83,6 @@ private:
     void bringResultToFront();
 
     std::unique_ptr<Ui::frmMain> ui;
-    OpenWindows &m_openWindows;
     WebLinks &m_links;
     RollSequence m_roll;
     bool m_headingSized = false;

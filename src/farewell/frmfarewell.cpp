@@ -1,21 +1,20 @@
 // SPDX-License-Identifier: MIT
 #include "frmfarewell.h"
 
-#include "app/shutdown.h"
-#include "divination/accessibility.h"
-#include "divination/formlook.h"
-#include "divination/linkbutton.h"
-#include "platform/apptitle.h"
-#include "platform/clock.h"
+#include "widgets/accessibility.h"
+#include "widgets/formlook.h"
+#include "widgets/linkbutton.h"
+#include "widgets/apptitle.h"
 #include "platform/messageboxes.h"
-#include "platform/programicon.h"
+#include "widgets/programicon.h"
 #include "platform/randomsource.h"
-#include "platform/topmostplacement.h"
+#include "platform/topmost.h"
 #include "referraltext.h"
 #include "ui_frmfarewell.h"
 #include "weblinks/weblinks.h"
 
 #include <QAccessible>
+#include <QCloseEvent>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -35,14 +34,14 @@ bool movesBetweenControls(const QEvent *event)
 
 } // namespace
 
-frmFarewell::frmFarewell(OpenWindows &openWindows, MessageBoxes &messages, const Clock &clock,
-                         RandomSource &random, WebLinks &links, Shutdown &shutdown, QWidget *parent)
-    : ProgramWindow<QWidget>(openWindows, parent,
-                             Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                                 Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
-      m_ui(std::make_unique<Ui::frmFarewell>()), m_messages(messages), m_clock(clock),
-      m_random(random), m_links(links), m_shutdown(shutdown), m_tellAFriend(links, messages, this)
+frmFarewell::frmFarewell(MessageBoxes &messages, RandomSource &random, WebLinks &links,
+                         QWidget *parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
+      m_ui(std::make_unique<Ui::frmFarewell>()), m_messages(messages), m_random(random),
+      m_links(links), m_tellAFriend(links, messages, this)
 {
+    setAttribute(Qt::WA_DeleteOnClose);
     m_ui->setupUi(this);
     // A field takes whatever the user pastes; Qt's default limit would cut it short silently.
     for (QLineEdit *field :
@@ -141,7 +140,7 @@ void frmFarewell::applyLook()
 
 void frmFarewell::Form_Load()
 {
-    m_random.reseed(m_clock.seed());
+    m_random.reseed(clockSeed());
     const float scaled = 4.0f * m_random.next();
     // The source promises [0, 1); anything else falls back to the first message rather than
     // converting an out-of-range value.
@@ -151,14 +150,20 @@ void frmFarewell::Form_Load()
     showTopmost(this);
 }
 
+void frmFarewell::closeEvent(QCloseEvent *event)
+{
+    event->accept();
+    Form_Unload();
+}
+
 void frmFarewell::Form_Unload()
 {
-    m_shutdown.EndProgram();
+    Q_EMIT unloaded();
 }
 
 void frmFarewell::cmdClose_Click()
 {
-    m_shutdown.EndProgram();
+    close();
 }
 
 void frmFarewell::Check1_Click()
@@ -255,5 +260,5 @@ bool frmFarewell::eventFilter(QObject *watched, QEvent *event)
     default:
         break;
     }
-    return ProgramWindow<QWidget>::eventFilter(watched, event);
+    return QWidget::eventFilter(watched, event);
 }

@@ -11,37 +11,34 @@
 //   frmFarewell     - the window; it applies the prompt rules to its fields and hands their
 //                     texts to modTellAFriend when "Refer A Friend Now" is pressed
 //
-// The lifetime in src/app loads the screen when the main window is unloaded. The screen reseeds
-// the random source to pick its support message, shows itself with showTopmost, and ends the
-// program through Shutdown::EndProgram.
+// The start-up window in src/app loads the screen when the main window is unloaded. The screen
+// reseeds the random source to pick its support message and shows itself with showTopmost;
+// leaving it in any way closes it, and its unloaded signal ends the program.
 
 #include "modtellafriend.h"
-#include "platform/programwindow.h"
-
 #include <QWidget>
 
 #include <memory>
 
-class Clock;
 class MessageBoxes;
+class QCloseEvent;
 class QEvent;
 class RandomSource;
-class Shutdown;
 class WebLinks;
 
 namespace Ui {
 class frmFarewell;
 }
 
-class frmFarewell : public ProgramWindow<QWidget>
+class frmFarewell : public QWidget
 {
     Q_OBJECT
 
 public:
     // Constructing the screen loads it: it picks its support message and shows itself above
-    // every ordinary window, without taking the focus from the user's current window.
-    frmFarewell(OpenWindows &openWindows, MessageBoxes &messages, const Clock &clock,
-                RandomSource &random, WebLinks &links, Shutdown &shutdown,
+    // every ordinary window, without taking the focus from the user's current window. Once
+    // closed it deletes itself.
+    frmFarewell(MessageBoxes &messages, RandomSource &random, WebLinks &links,
                 QWidget *parent = nullptr);
     ~frmFarewell() override;
 
@@ -51,8 +48,12 @@ public:
 
     const modTellAFriend &tellAFriend() const { return m_tellAFriend; }
 
+Q_SIGNALS:
+    // The screen has been left: the program ends.
+    void unloaded();
+
 protected:
-    void Form_Unload() override;
+    void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
@@ -64,6 +65,7 @@ private:
 
     void applyLook();
     void Form_Load();
+    void Form_Unload();
 
     void cmdClose_Click();
     void Check1_Click();
@@ -78,10 +80,8 @@ private:
 
     std::unique_ptr<Ui::frmFarewell> m_ui;
     MessageBoxes &m_messages;
-    const Clock &m_clock;
     RandomSource &m_random;
     WebLinks &m_links;
-    Shutdown &m_shutdown;
     modTellAFriend m_tellAFriend;
     QList<ReferralField> m_referralFields;
 };

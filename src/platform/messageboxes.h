@@ -18,3 +18,15 @@ public:
     virtual MessageAnswer show(const QString &text, MessageIcon icon, MessageButtons buttons,
                                QWidget *parent = nullptr) = 0;
 };
+
+class QtMessageBoxes final : public MessageBoxes
+{
+public:
+    explicit QtMessageBoxes(const QString &title) : m_title(title) {}
+
+    MessageAnswer show(const QString &text, MessageIcon icon, MessageButtons buttons,
+                       QWidget *parent = nullptr) override;
+
+private:
+    QString m_title;
+};

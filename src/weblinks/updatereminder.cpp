@@ -1,16 +1,15 @@
 // SPDX-License-Identifier: MIT
 #include "updatereminder.h"
 
-#include "platform/clock.h"
 #include "platform/messageboxes.h"
-#include "platform/settingsstore.h"
+#include "platform/settings.h"
 #include "weblinks.h"
 
 #include <cstdlib>
 
-UpdateReminder::UpdateReminder(SettingsStore &settings, const Clock &clock, MessageBoxes &messages,
+UpdateReminder::UpdateReminder(const QString &applicationName, MessageBoxes &messages,
                                WebLinks &links)
-    : m_settings(settings), m_clock(clock), m_messages(messages), m_links(links)
+    : m_applicationName(applicationName), m_messages(messages), m_links(links)
 {
 }
 
@@ -44,16 +43,15 @@ QString UpdateReminder::questionText()
 
 bool UpdateReminder::storeToday(const QDate &today)
 {
-    return m_settings.write(section(), key(), formatStoredDate(today));
+    return Settings::write(m_applicationName, section(), key(), formatStoredDate(today));
 }
 
-bool UpdateReminder::RunUpdateReminder()
+bool UpdateReminder::RunUpdateReminder(const QDate &today)
 {
-    const QDate today = m_clock.today();
     if (!today.isValid())
         return false;
 
-    const std::optional<QString> stored = m_settings.read(section(), key());
+    const std::optional<QString> stored = Settings::read(m_applicationName, section(), key());
     if (!stored)
         return false;
 

@@ -6,9 +6,7 @@
 
 #include <optional>
 
-class Clock;
 class MessageBoxes;
-class SettingsStore;
 class WebLinks;
 
 // The start-up reminder to look for a newer version. It keeps one date in the settings store:
@@ -18,12 +16,12 @@ class WebLinks;
 class UpdateReminder
 {
 public:
-    UpdateReminder(SettingsStore &settings, const Clock &clock, MessageBoxes &messages,
-                   WebLinks &links);
+    // applicationName names the settings (platform/settings.h).
+    UpdateReminder(const QString &applicationName, MessageBoxes &messages, WebLinks &links);
 
     // False when the store could not be read or today's date could not be stored; the question,
     // when due, has been asked either way.
-    bool RunUpdateReminder();
+    bool RunUpdateReminder(const QDate &today);
 
     // Days between the stored date and today after which the question is due.
     static constexpr qint64 reminderIntervalDays = 14;
@@ -41,8 +39,7 @@ public:
 private:
     bool storeToday(const QDate &today);
 
-    SettingsStore &m_settings;
-    const Clock &m_clock;
+    QString m_applicationName;
     MessageBoxes &m_messages;
     WebLinks &m_links;
 };

@@ -3,15 +3,14 @@
 // painted with and the background it is painted on differ as much as WCAG 2.x asks. Fields show
 // their text whole whatever the desktop's font.
 #include "accessibilitychecks.h"
-#include "app/shutdown.h"
 #include "divination/frmabout.h"
 #include "divination/frmmain.h"
 #include "fakeplatform.h"
 #include "farewell/frmfarewell.h"
-#include "platform/openwindows.h"
-#include "platform/qtmessageboxes.h"
+#include "platform/messageboxes.h"
 #include "testenvironment.h"
 #include "weblinks/weblinks.h"
+#include "widgets/apptitle.h"
 
 #include <QAbstractScrollArea>
 #include <QApplication>
@@ -32,9 +31,7 @@ namespace {
 struct Stage
 {
     FakePlatform fake;
-    OpenWindows windows;
     WebLinks links{fake.browser};
-    Shutdown shutdown{windows, fake.processEnd};
 };
 
 // Checks one window and closes it; message boxes are modal, so they are checked from within.
@@ -151,11 +148,11 @@ void TestLegibility::everyTextReads_data()
     const QList<std::pair<const char *, Scene>> scenes{
         {"main, roll panel in front",
          [](Stage &s, const Check &check) {
-             checkWindow(new frmMain(s.windows, s.fake.random, s.links), check);
+             checkWindow(new frmMain(s.fake.random, s.links), check);
          }},
         {"main, result panel in front",
          [](Stage &s, const Check &check) {
-             auto *window = new frmMain(s.windows, s.fake.random, s.links);
+             auto *window = new frmMain(s.fake.random, s.links);
              auto *roll = window->findChild<QPushButton *>(QStringLiteral("cmdRoll"));
              while (roll->isVisibleTo(window))
                  roll->click();
@@ -163,15 +160,13 @@ void TestLegibility::everyTextReads_data()
          }},
         {"About box",
          [](Stage &s, const Check &check) {
-             checkWindow(new frmAbout(s.windows, s.links), check);
+             checkWindow(new frmAbout(s.links), check);
          }},
         {"farewell screen, large desktop font",
          [](Stage &s, const Check &check) {
              const QFont desktop = QApplication::font();
              QApplication::setFont(QFont(desktop.family(), 14));
-             checkWindow(new frmFarewell(s.windows, s.fake.messages, s.fake.clock, s.fake.random,
-                                         s.links, s.shutdown),
-                         check);
+             checkWindow(new frmFarewell(s.fake.messages, s.fake.random, s.links), check);
              QApplication::setFont(desktop);
          }},
         {"message box",
@@ -183,7 +178,7 @@ void TestLegibility::everyTextReads_data()
                  check(box);
                  box->close();
              });
-             QtMessageBoxes().show(QStringLiteral("Please Enter Proper Email Address"),
+             QtMessageBoxes(applicationTitle()).show(QStringLiteral("Please Enter Proper Email Address"),
                                    MessageIcon::Stop, MessageButtons::Ok);
          }},
     };

@@ -3,7 +3,7 @@
 #include "divination/rollsequence.h"
 #include "divination/rounding.h"
 #include "fakeplatform.h"
-#include "platform/uniformrandom.h"
+#include "platform/randomsource.h"
 
 #include <QTest>
 

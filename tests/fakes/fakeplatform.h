@@ -4,16 +4,10 @@
 // Test doubles for every platform interface, and a FakePlatform bundling them.
 
 #include "platform/browser.h"
-#include "platform/clock.h"
-#include "platform/instanceguard.h"
 #include "platform/messageboxes.h"
-#include "platform/platform.h"
 #include "platform/processend.h"
 #include "platform/randomsource.h"
-#include "platform/settingsstore.h"
 
-#include <QDate>
-#include <QHash>
 #include <QList>
 #include <QStringList>
 
@@ -62,15 +56,6 @@ public:
     std::function<void(const QString &)> onShow; // runs while the box is "open"
 };
 
-class FixedClock final : public Clock
-{
-public:
-    QDate today() const override { return date; }
-    std::uint64_t seed() const override { return seedValue; }
-    QDate date{2026, 12, 7};
-    std::uint64_t seedValue = 42;
-};
-
 // Yields the given values in turn, then repeats the last one (0 when none is given).
 class ScriptedRandom final : public RandomSource
 {
@@ -88,43 +73,6 @@ public:
     QList<std::uint64_t> seeds;
     int draws = 0;
     float last = 0.0f;
-};
-
-class MemorySettings final : public SettingsStore
-{
-public:
-    std::optional<QString> read(const QString &section, const QString &key) override
-    {
-        ++reads;
-        if (!readable)
-            return std::nullopt;
-        return values.value(section + QLatin1Char('/') + key);
-    }
-    bool write(const QString &section, const QString &key, const QString &value) override
-    {
-        ++writes;
-        if (!writable)
-            return false;
-        values.insert(section + QLatin1Char('/') + key, value);
-        return true;
-    }
-    QHash<QString, QString> values;
-    bool readable = true;
-    bool writable = true;
-    int reads = 0;
-    int writes = 0;
-};
-
-class FakeInstanceGuard final : public InstanceGuard
-{
-public:
-    bool anotherCopyRunning() override
-    {
-        ++queries;
-        return running;
-    }
-    bool running = false;
-    int queries = 0;
 };
 
 // Records the request; control comes back to the caller, unlike the real one.
@@ -145,14 +93,6 @@ struct FakePlatform
 {
     RecordingBrowser browser;
     ScriptedMessageBoxes messages;
-    MemorySettings settings;
-    FixedClock clock;
     ScriptedRandom random;
-    FakeInstanceGuard instance;
     RecordingProcessEnd processEnd;
-
-    Platform platform()
-    {
-        return Platform{browser, messages, settings, clock, random, instance, processEnd};
-    }
 };

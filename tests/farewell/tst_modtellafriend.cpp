@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "fakeplatform.h"
 #include "farewell/modtellafriend.h"
-#include "platform/systembrowser.h"
+#include "platform/browser.h"
 #include "siteconfig.h"
 #include "weblinks/weblinks.h"
 

@@ -17,9 +17,8 @@ bool runLockHolderIfAsked(int argc, char *argv[], int &status)
     if (argc != 3 || std::strcmp(argv[1], holdLockArgument) != 0)
         return false;
     QCoreApplication application(argc, argv);
-    const std::unique_ptr<InstanceGuard> guard =
-        systemInstanceGuard(QString::fromLocal8Bit(argv[2]));
-    std::puts(guard->anotherCopyRunning() ? "refused" : "locked");
+    InstanceGuard guard(InstanceGuard::nameFor(QString::fromLocal8Bit(argv[2])));
+    std::puts(guard.anotherCopyRunning() ? "refused" : "locked");
     std::fflush(stdout);
     while (std::getchar() != EOF) {
     }

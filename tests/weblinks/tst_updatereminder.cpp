@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "fakeplatform.h"
-#include "platform/qsettingsstore.h"
+#include "platform/settings.h"
 #include "testenvironment.h"
 #include "weblinks/updatereminder.h"
 #include "weblinks/weblinks.h"
@@ -13,24 +13,32 @@
 #include <optional>
 
 namespace {
-const QString durationKey = QStringLiteral("Settings/Duration");
+QString storedText(const QString &name)
+{
+    return Settings::read(name, UpdateReminder::section(), UpdateReminder::key())
+        .value_or(QStringLiteral("(unreadable)"));
+}
+
+void store(const QString &name, const QString &text)
+{
+    QVERIFY(Settings::write(name, UpdateReminder::section(), UpdateReminder::key(), text));
+}
 
 // Remembers what the store held at the moment each page was opened.
 class SnapshotBrowser final : public Browser
 {
 public:
-    explicit SnapshotBrowser(SettingsStore &settings) : m_settings(settings) {}
+    explicit SnapshotBrowser(const QString &name) : m_name(name) {}
     void open(const QString &address) override
     {
         opened.append(address);
-        storedWhenOpened.append(
-            m_settings.read(UpdateReminder::section(), UpdateReminder::key()).value_or(QString()));
+        storedWhenOpened.append(storedText(m_name));
     }
     QStringList opened;
     QStringList storedWhenOpened;
 
 private:
-    SettingsStore &m_settings;
+    QString m_name;
 };
 
 struct Run
@@ -41,24 +49,38 @@ struct Run
     QStringList storedWhenOpened;
 };
 
-Run runReminder(SettingsStore &settings, const QDate &today,
+Run runReminder(const QString &name, const QDate &today,
                 std::optional<MessageAnswer> answer = std::nullopt)
 {
-    FixedClock clock;
-    clock.date = today;
     ScriptedMessageBoxes messages;
     if (answer)
         messages.answers = {*answer};
-    SnapshotBrowser browser(settings);
+    SnapshotBrowser browser(name);
     WebLinks links(browser);
-    UpdateReminder reminder(settings, clock, messages, links);
+    UpdateReminder reminder(name, messages, links);
     Run run;
-    run.succeeded = reminder.RunUpdateReminder();
+    run.succeeded = reminder.RunUpdateReminder(today);
     run.questions = messages.shown;
     run.opened = browser.opened;
     run.storedWhenOpened = browser.storedWhenOpened;
     return run;
 }
+
+// Closes a folder to writes for the life of the object.
+class ReadOnlyFolder
+{
+public:
+    explicit ReadOnlyFolder(const QString &path)
+        : m_path(path), m_before(QFile::permissions(path))
+    {
+        QFile::setPermissions(path, QFile::ReadOwner | QFile::ExeOwner);
+    }
+    ~ReadOnlyFolder() { QFile::setPermissions(m_path, m_before); }
+
+private:
+    QString m_path;
+    QFile::Permissions m_before;
+};
 } // namespace
 
 class TestUpdateReminder : public QObject
@@ -79,14 +101,12 @@ private Q_SLOTS:
     void unwritableStoreStillHonoursYes_data();
     void unwritableStoreStillHonoursYes();
 
-    void realStoreKeepsTheDateBetweenRuns();
     void dateWrittenUnderOneLocaleReadsBackUnderAnother_data();
     void dateWrittenUnderOneLocaleReadsBackUnderAnother();
     void copyUnderAnotherNameIsAFirstStart();
-    void readOnlyConfigFolderLeavesTheProgramUsable();
 
 private:
-    QString freshApplicationName() { return m_environment.freshName(QStringLiteral("reminder")); }
+    QString freshName() { return m_environment.freshName(QStringLiteral("reminder")); }
 
     TestEnvironment m_environment;
     const QDate m_today{2026, 12, 7};
@@ -94,12 +114,14 @@ private:
 
 void TestUpdateReminder::firstStartStoresTodayWithoutAsking()
 {
-    MemorySettings settings;
-    const Run run = runReminder(settings, m_today);
+    const QString name = freshName();
+    const Run run = runReminder(name, m_today);
     QVERIFY(run.succeeded);
     QVERIFY(run.questions.isEmpty());
     QVERIFY(run.opened.isEmpty());
-    QCOMPARE(settings.values.value(durationKey), QStringLiteral("2026-12-07"));
+    QCOMPARE(storedText(name), UpdateReminder::formatStoredDate(m_today));
+    QCOMPARE(m_environment.storeAsFound(name)->value(QStringLiteral("Settings/Duration")),
+             QStringLiteral("2026-12-07"));
 }
 
 void TestUpdateReminder::storedDate_data()
@@ -126,17 +148,16 @@ void TestUpdateReminder::storedDate()
     QFETCH(QDate, today);
     QFETCH(QString, stored);
     QFETCH(bool, asked);
-    MemorySettings settings;
-    settings.values.insert(durationKey, stored);
+    const QString name = freshName();
+    store(name, stored);
 
-    const Run run = runReminder(settings, today, MessageAnswer::No);
+    const Run run = runReminder(name, today, MessageAnswer::No);
 
     QVERIFY(run.succeeded);
     QCOMPARE(run.questions.size(), asked ? 1 : 0);
     QVERIFY(run.opened.isEmpty());
-    // Not due: nothing is written, so the date keeps counting from the last question.
-    QCOMPARE(settings.writes, asked ? 1 : 0);
-    QCOMPARE(settings.values.value(durationKey), asked ? today.toString(Qt::ISODate) : stored);
+    // Not due: the date keeps counting from the last question.
+    QCOMPARE(storedText(name), asked ? UpdateReminder::formatStoredDate(today) : stored);
 }
 
 void TestUpdateReminder::answer_data()
@@ -152,18 +173,19 @@ void TestUpdateReminder::answer()
 {
     QFETCH(MessageAnswer, answer);
     QFETCH(bool, pageOpens);
-    MemorySettings settings;
-    settings.values.insert(durationKey, QStringLiteral("2026-11-01"));
+    const QString name = freshName();
+    store(name, QStringLiteral("2026-11-01"));
 
-    const Run run = runReminder(settings, m_today, answer);
+    const Run run = runReminder(name, m_today, answer);
 
     QVERIFY(run.succeeded);
     QCOMPARE(run.questions.size(), 1);
-    QCOMPARE(settings.values.value(durationKey), QStringLiteral("2026-12-07"));
+    const QString today = UpdateReminder::formatStoredDate(m_today);
+    QCOMPARE(storedText(name), today);
     if (pageOpens) {
         QCOMPARE(run.opened, QStringList{WebLinks::downloadPageAddress()});
         // The date has moved on before the page opens.
-        QCOMPARE(run.storedWhenOpened, QStringList{QStringLiteral("2026-12-07")});
+        QCOMPARE(run.storedWhenOpened, QStringList{today});
     } else {
         QVERIFY(run.opened.isEmpty());
     }
@@ -171,9 +193,9 @@ void TestUpdateReminder::answer()
 
 void TestUpdateReminder::questionIsTwoLinesWithYesAndNo()
 {
-    MemorySettings settings;
-    settings.values.insert(durationKey, QStringLiteral("2025-01-01"));
-    const Run run = runReminder(settings, m_today, MessageAnswer::No);
+    const QString name = freshName();
+    store(name, QStringLiteral("2025-01-01"));
+    const Run run = runReminder(name, m_today, MessageAnswer::No);
 
     QCOMPARE(run.questions.size(), 1);
     const ScriptedMessageBoxes::Shown &question = run.questions.first();
@@ -188,13 +210,15 @@ void TestUpdateReminder::questionIsTwoLinesWithYesAndNo()
 
 void TestUpdateReminder::noQuestionAgainOnTheSameDay()
 {
-    MemorySettings settings;
-    settings.values.insert(durationKey, QStringLiteral("2026-10-01"));
-    QCOMPARE(runReminder(settings, m_today, MessageAnswer::No).questions.size(), 1);
-    QCOMPARE(runReminder(settings, m_today, MessageAnswer::No).questions.size(), 0);
+    const QString name = freshName();
+    store(name, QStringLiteral("2026-10-01"));
+    QCOMPARE(runReminder(name, m_today, MessageAnswer::No).questions.size(), 1);
+    QCOMPARE(runReminder(name, m_today, MessageAnswer::No).questions.size(), 0);
     // Still quiet two weeks later, due again the day after.
-    QCOMPARE(runReminder(settings, m_today.addDays(14)).questions.size(), 0);
-    QCOMPARE(runReminder(settings, m_today.addDays(15), MessageAnswer::No).questions.size(), 1);
+    const qint64 interval = UpdateReminder::reminderIntervalDays;
+    QCOMPARE(runReminder(name, m_today.addDays(interval)).questions.size(), 0);
+    QCOMPARE(runReminder(name, m_today.addDays(interval + 1), MessageAnswer::No).questions.size(),
+             1);
 }
 
 void TestUpdateReminder::textThatIsNotADateIsReplacedSilently_data()
@@ -212,27 +236,32 @@ void TestUpdateReminder::textThatIsNotADateIsReplacedSilently_data()
 void TestUpdateReminder::textThatIsNotADateIsReplacedSilently()
 {
     QFETCH(QString, text);
-    MemorySettings settings;
-    settings.values.insert(durationKey, text);
+    const QString name = freshName();
+    store(name, text);
 
-    const Run run = runReminder(settings, m_today);
+    const Run run = runReminder(name, m_today);
 
     QVERIFY(run.succeeded);
     QVERIFY(run.questions.isEmpty());
-    QCOMPARE(settings.values.value(durationKey), QStringLiteral("2026-12-07"));
+    QCOMPARE(storedText(name), UpdateReminder::formatStoredDate(m_today));
     // From now on the reminder counts again.
-    QCOMPARE(runReminder(settings, m_today.addDays(15), MessageAnswer::No).questions.size(), 1);
+    QCOMPARE(runReminder(name, m_today.addDays(15), MessageAnswer::No).questions.size(), 1);
 }
 
 void TestUpdateReminder::unreadableStoreAsksNothing()
 {
-    MemorySettings settings;
-    settings.readable = false;
-    const Run run = runReminder(settings, m_today);
+    if (!configFolderCanBeClosed())
+        QSKIP("the store cannot be closed to reads here");
+    const QString name = freshName();
+    store(name, QStringLiteral("2026-01-01"));
+    const QString file = m_environment.configPath() + QStringLiteral("/%1/%1.conf").arg(name);
+    QVERIFY(QFile::setPermissions(file, {}));
+    const Run run = runReminder(name, m_today, MessageAnswer::Yes);
+    QFile::setPermissions(file, QFile::ReadOwner | QFile::WriteOwner);
     QVERIFY(!run.succeeded);
     QVERIFY(run.questions.isEmpty());
     QVERIFY(run.opened.isEmpty());
-    QCOMPARE(settings.writes, 0);
+    QCOMPARE(storedText(name), QStringLiteral("2026-01-01"));
 }
 
 void TestUpdateReminder::unwritableStoreStillHonoursYes_data()
@@ -245,37 +274,27 @@ void TestUpdateReminder::unwritableStoreStillHonoursYes_data()
     QTest::newRow("due, answered Yes") << QStringLiteral("2026-01-01") << 1 << 1;
 }
 
+// A read-only config folder leaves the program usable: whatever is due is still asked.
 void TestUpdateReminder::unwritableStoreStillHonoursYes()
 {
     QFETCH(QString, stored);
     QFETCH(int, questions);
     QFETCH(int, pages);
-    MemorySettings settings;
+    if (!configFolderCanBeClosed())
+        QSKIP("the store cannot be closed to writes here");
+    const QString name = freshName();
     if (!stored.isEmpty())
-        settings.values.insert(durationKey, stored);
-    settings.writable = false;
-
-    const Run run = runReminder(settings, m_today, MessageAnswer::Yes);
-
+        store(name, stored);
+    Run run;
+    {
+        const ReadOnlyFolder closed(m_environment.configPath());
+        const ReadOnlyFolder closedToo(m_environment.configPath() + QLatin1Char('/') + name);
+        run = runReminder(name, m_today, MessageAnswer::Yes);
+    }
     QVERIFY(!run.succeeded);
-    QCOMPARE(settings.writes, 1);
     QCOMPARE(run.questions.size(), questions);
     QCOMPARE(run.opened.size(), pages);
-}
-
-void TestUpdateReminder::realStoreKeepsTheDateBetweenRuns()
-{
-    const QString name = freshApplicationName();
-    {
-        QSettingsStore store(name);
-        QVERIFY(runReminder(store, m_today).succeeded);
-    }
-    QCOMPARE(m_environment.storeAsFound(name)->value(durationKey).toString(),
-             QStringLiteral("2026-12-07"));
-
-    QSettingsStore again(name);
-    QVERIFY(runReminder(again, m_today.addDays(14)).questions.isEmpty());
-    QCOMPARE(runReminder(again, m_today.addDays(15), MessageAnswer::No).questions.size(), 1);
+    QCOMPARE(storedText(name), stored);
 }
 
 void TestUpdateReminder::dateWrittenUnderOneLocaleReadsBackUnderAnother_data()
@@ -298,63 +317,38 @@ void TestUpdateReminder::dateWrittenUnderOneLocaleReadsBackUnderAnother()
 {
     QFETCH(QLocale, writer);
     QFETCH(QLocale, reader);
-    const QString name = freshApplicationName();
+    const QString name = freshName();
     const QLocale pinned;
 
     QLocale::setDefault(writer);
-    {
-        QSettingsStore store(name);
-        runReminder(store, m_today);
-    }
+    runReminder(name, m_today);
     QLocale::setDefault(reader);
-    QSettingsStore store(name);
-    const QString text =
-        store.read(UpdateReminder::section(), UpdateReminder::key()).value_or(QString());
+    const QString text = storedText(name);
     const std::optional<QDate> date = UpdateReminder::parseStoredDate(text);
     // A 13-day-old date must not look corrupt (which would store today) nor far away (which
     // would ask).
-    const Run laterRun = runReminder(store, m_today.addDays(13));
+    const Run laterRun = runReminder(name, m_today.addDays(13));
     QLocale::setDefault(pinned);
 
     QVERIFY(date.has_value());
     QCOMPARE(*date, m_today);
     QVERIFY(laterRun.questions.isEmpty());
-    QCOMPARE(store.read(UpdateReminder::section(), UpdateReminder::key()).value_or(QString()),
-             text);
+    QCOMPARE(storedText(name), text);
 }
 
 void TestUpdateReminder::copyUnderAnotherNameIsAFirstStart()
 {
-    const QString name = freshApplicationName();
-    QSettingsStore original(name);
-    QVERIFY(original.write(UpdateReminder::section(), UpdateReminder::key(),
-                           QStringLiteral("2026-01-01")));
+    const QString name = freshName();
+    store(name, QStringLiteral("2026-01-01"));
+    const QString copy = name + QStringLiteral(".1.15");
 
-    QSettingsStore copy(name + QStringLiteral("-copy"));
     const Run run = runReminder(copy, m_today, MessageAnswer::No);
 
     QVERIFY(run.questions.isEmpty());
-    QCOMPARE(copy.read(UpdateReminder::section(), UpdateReminder::key()),
-             std::optional<QString>(QStringLiteral("2026-12-07")));
-    QCOMPARE(original.read(UpdateReminder::section(), UpdateReminder::key()),
-             std::optional<QString>(QStringLiteral("2026-01-01")));
-}
-
-void TestUpdateReminder::readOnlyConfigFolderLeavesTheProgramUsable()
-{
-    if (!configFolderCanBeClosed())
-        QSKIP("the store cannot be closed to writes here");
-    const QString name = freshApplicationName();
-    const QString config = m_environment.configPath();
-    const QFile::Permissions before = QFile::permissions(config);
-    QFile::setPermissions(config, QFile::ReadOwner | QFile::ExeOwner);
-    QSettingsStore store(name);
-    const Run first = runReminder(store, m_today, MessageAnswer::Yes);
-    QFile::setPermissions(config, before);
-
-    QVERIFY(!first.succeeded);
-    QVERIFY(first.questions.isEmpty());
-    QVERIFY(!QDir(config).exists(name));
+    QCOMPARE(storedText(copy), UpdateReminder::formatStoredDate(m_today));
+    QCOMPARE(storedText(name), QStringLiteral("2026-01-01"));
+    if (settingsLiveInFiles)
+        QVERIFY(QFile::exists(m_environment.configPath() + QStringLiteral("/%1/%1.conf").arg(copy)));
 }
 
 QTEST_GUILESS_MAIN(TestUpdateReminder)

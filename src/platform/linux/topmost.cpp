@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "topmostplacement.h"
+#include "platform/topmost.h"
 
 #include <QWidget>
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "systembrowser.h"
+#include "platform/browser.h"
 
 #include <QUrl>
 

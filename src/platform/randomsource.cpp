@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "uniformrandom.h"
+#include "randomsource.h"
+
+#include <chrono>
 
 void UniformRandom::reseed(std::uint64_t seed)
 {
@@ -17,4 +19,11 @@ float UniformRandom::fromBits(std::uint32_t bits24)
 float UniformRandom::next()
 {
     return fromBits(m_engine() >> 8);
+}
+
+std::uint64_t clockSeed()
+{
+    const auto now = std::chrono::system_clock::now().time_since_epoch();
+    return static_cast<std::uint64_t>(
+        std::chrono::duration_cast<std::chrono::nanoseconds>(now).count());
 }

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "platform/topmostplacement.h"
+#include "platform/topmost.h"
 
 #include <QGuiApplication>
 #include <QWidget>

@@ -16,9 +16,9 @@ class QWidget;
 // key a click at once, the focus moved to the button first, as a click does.
 void setUpWindow(QWidget *window);
 
-// Gives each font of the form that asks for Verdana or MS Sans Serif a stand-in with close
-// metrics for systems that lack it, and snaps point sizes to whole pixels at 96 dpi, the sizes
-// the layout was drawn with (8 pt is the 11-pixel 8.25 pt). Call once, right after setupUi.
+// Snaps the point sizes of the form's fonts to whole pixels at 96 dpi, the sizes the layout was
+// drawn with (8 pt is the 11-pixel 8.25 pt). A system without Verdana or MS Sans Serif gets the
+// font configuration's stand-in for it. Call once, right after setupUi.
 void adoptFormFonts(QWidget *form);
 // The same for one widget's own font.
 void adoptFont(QWidget *widget);

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "mutexinstanceguard.h"
+#include "platform/instanceguard.h"
 
 #include <windows.h>
 
@@ -34,15 +34,17 @@ QString userSid()
 }
 } // namespace
 
-MutexInstanceGuard::MutexInstanceGuard(const QString &mutexName) : m_name(mutexName) {}
+InstanceGuard::InstanceGuard(const QString &name) : m_name(name) {}
 
-MutexInstanceGuard::~MutexInstanceGuard()
+InstanceGuard::~InstanceGuard()
 {
-    if (m_handle != nullptr)
-        CloseHandle(m_handle);
+    if (m_held != -1)
+        CloseHandle(reinterpret_cast<HANDLE>(m_held));
 }
 
-QString MutexInstanceGuard::defaultMutexName(const QString &applicationName)
+// One name for all of the user's sessions, as the Linux lock is one per user, and none that
+// another user's copy shares; without the user's SID, the name within the current session alone.
+QString InstanceGuard::nameFor(const QString &applicationName)
 {
     const QString sid = userSid();
     if (sid.isEmpty())
@@ -50,9 +52,9 @@ QString MutexInstanceGuard::defaultMutexName(const QString &applicationName)
     return QStringLiteral("Global\\") + applicationName + QLatin1Char('-') + sid;
 }
 
-bool MutexInstanceGuard::anotherCopyRunning()
+bool InstanceGuard::anotherCopyRunning()
 {
-    if (m_handle != nullptr)
+    if (m_held != -1)
         return false;
     const HANDLE handle =
         CreateMutexW(nullptr, FALSE, reinterpret_cast<const wchar_t *>(m_name.utf16()));
@@ -62,12 +64,6 @@ bool MutexInstanceGuard::anotherCopyRunning()
         CloseHandle(handle);
         return true;
     }
-    m_handle = handle;
+    m_held = reinterpret_cast<qintptr>(handle);
     return false;
-}
-
-std::unique_ptr<InstanceGuard> systemInstanceGuard(const QString &applicationName)
-{
-    return std::make_unique<MutexInstanceGuard>(
-        MutexInstanceGuard::defaultMutexName(applicationName));
 }

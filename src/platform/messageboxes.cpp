@@ -1,9 +1,6 @@
 // SPDX-License-Identifier: MIT
-#include "qtmessageboxes.h"
+#include "messageboxes.h"
 
-#include "apptitle.h"
-
-#include <QLabel>
 #include <QMessageBox>
 
 MessageAnswer QtMessageBoxes::show(const QString &text, MessageIcon icon, MessageButtons buttons,
@@ -11,12 +8,8 @@ MessageAnswer QtMessageBoxes::show(const QString &text, MessageIcon icon, Messag
 {
     const QMessageBox::Icon qtIcon =
         icon == MessageIcon::Stop ? QMessageBox::Critical : QMessageBox::Information;
-    QMessageBox box(qtIcon, applicationTitle(), text, QMessageBox::NoButton, parent);
+    QMessageBox box(qtIcon, m_title, text, QMessageBox::NoButton, parent);
     box.setTextFormat(Qt::PlainText);
-    // A screen reader says what the icon means instead of passing over an unnamed picture.
-    if (auto *iconLabel = box.findChild<QLabel *>(QStringLiteral("qt_msgboxex_icon_label")))
-        iconLabel->setAccessibleName(icon == MessageIcon::Stop ? QStringLiteral("Stop")
-                                                               : QStringLiteral("Information"));
     if (buttons == MessageButtons::YesNo) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         box.setDefaultButton(QMessageBox::Yes);

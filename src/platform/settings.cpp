@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "qsettingsstore.h"
+#include "settings.h"
 
 #include <QSettings>
 
@@ -17,26 +17,20 @@ std::unique_ptr<QSettings> openStore(const QString &applicationName)
 
 QString valueOf(QSettings &settings, const QString &section, const QString &key)
 {
-    settings.beginGroup(section);
-    const QVariant value = settings.value(key);
-    settings.endGroup();
     // A value Qt cannot turn into text reads as empty: nothing usable is stored.
-    return value.toString();
+    return settings.value(section + QLatin1Char('/') + key).toString();
 }
 } // namespace
 
-QSettingsStore::QSettingsStore(const QString &applicationName) : m_applicationName(applicationName)
+QString Settings::fileName(const QString &applicationName)
 {
+    return openStore(applicationName)->fileName();
 }
 
-QString QSettingsStore::fileName() const
+std::optional<QString> Settings::read(const QString &applicationName, const QString &section,
+                                      const QString &key)
 {
-    return openStore(m_applicationName)->fileName();
-}
-
-std::optional<QString> QSettingsStore::read(const QString &section, const QString &key)
-{
-    const std::unique_ptr<QSettings> settings = openStore(m_applicationName);
+    const std::unique_ptr<QSettings> settings = openStore(applicationName);
     // A damaged file (FormatError) still yields what Qt could make of it; only a file that
     // cannot be read at all makes the store unreadable.
     if (settings->status() == QSettings::AccessError)
@@ -44,13 +38,12 @@ std::optional<QString> QSettingsStore::read(const QString &section, const QStrin
     return valueOf(*settings, section, key);
 }
 
-bool QSettingsStore::write(const QString &section, const QString &key, const QString &value)
+bool Settings::write(const QString &applicationName, const QString &section, const QString &key,
+                     const QString &value)
 {
     {
-        const std::unique_ptr<QSettings> settings = openStore(m_applicationName);
-        settings->beginGroup(section);
-        settings->setValue(key, value);
-        settings->endGroup();
+        const std::unique_ptr<QSettings> settings = openStore(applicationName);
+        settings->setValue(section + QLatin1Char('/') + key, value);
         // QSettings writes lazily and the program may end at once after this, so flush now.
         settings->sync();
         switch (settings->status()) {
@@ -64,6 +57,6 @@ bool QSettingsStore::write(const QString &section, const QString &key, const QSt
             break;
         }
     }
-    const std::unique_ptr<QSettings> check = openStore(m_applicationName);
+    const std::unique_ptr<QSettings> check = openStore(applicationName);
     return check->status() == QSettings::NoError && valueOf(*check, section, key) == value;
 }

@@ -1,15 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include "formlook.h"
 
-#include "platform/apptitle.h"
-#include "platform/programicon.h"
+#include "widgets/apptitle.h"
+#include "widgets/programicon.h"
 
 #include <QAbstractButton>
 #include <QEvent>
 #include <QFont>
-#include <QFontDatabase>
 #include <QFontMetricsF>
-#include <QHash>
 #include <QLabel>
 #include <QScreen>
 #include <QShortcutEvent>
@@ -20,30 +18,6 @@
 #include <cmath>
 
 namespace {
-
-// Whether the system has the family, asked once per family and process.
-bool installed(const QString &family)
-{
-    static QHash<QString, bool> known;
-    const auto found = known.constFind(family);
-    if (found != known.constEnd())
-        return *found;
-    return *known.insert(family, QFontDatabase::hasFamily(family));
-}
-
-// Where the system lacks the family the form names, the stand-in takes its place alone, so
-// that no text is first looked for under a name the system cannot find.
-QStringList withStandIn(const QStringList &families)
-{
-    static const QString standIn = QStringLiteral("DejaVu Sans");
-    if (families.isEmpty() || families.contains(standIn))
-        return families;
-    const QString &first = families.first();
-    if (first.compare(QLatin1String("Verdana"), Qt::CaseInsensitive) != 0 &&
-        first.compare(QLatin1String("MS Sans Serif"), Qt::CaseInsensitive) != 0)
-        return families;
-    return installed(first) ? families + QStringList{standIn} : QStringList{standIn};
-}
 
 // Watches a window until it has been centred with its frame known.
 class FrameCentring final : public QObject
@@ -126,8 +100,6 @@ void adoptFont(QWidget *widget)
     const qreal points = font.pointSizeF();
     if (points > 0)
         font.setPointSizeF(std::round(points * 96.0 / 72.0) * 72.0 / 96.0);
-    font.setFamilies(
-        withStandIn(font.families().isEmpty() ? QStringList{font.family()} : font.families()));
     if (font != widget->font())
         widget->setFont(font);
 }

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "lockfileinstanceguard.h"
+#include "platform/instanceguard.h"
 
 #include <QDir>
 #include <QFile>
@@ -25,14 +25,16 @@ bool isPrivateFolder(const QString &path)
 }
 } // namespace
 
-LockFileInstanceGuard::LockFileInstanceGuard(const QString &lockFilePath) : m_path(lockFilePath) {}
+InstanceGuard::InstanceGuard(const QString &name) : m_name(name) {}
 
-LockFileInstanceGuard::~LockFileInstanceGuard()
+InstanceGuard::~InstanceGuard()
 {
-    release();
+    // Closing the only descriptor gives the lock back.
+    if (m_held >= 0)
+        ::close(int(m_held));
 }
 
-QString LockFileInstanceGuard::defaultLockFilePath(const QString &applicationName)
+QString InstanceGuard::nameFor(const QString &applicationName)
 {
     const QString fileName = applicationName + QStringLiteral(".lock");
     // The runtime folder as the session gives it, not QStandardPaths' answer: for one that is
@@ -52,12 +54,12 @@ QString LockFileInstanceGuard::defaultLockFilePath(const QString &applicationNam
     return QDir(folder).filePath(fileName);
 }
 
-bool LockFileInstanceGuard::anotherCopyRunning()
+bool InstanceGuard::anotherCopyRunning()
 {
-    if (m_fd >= 0)
+    if (m_held >= 0)
         return false;
     // Never follow a link, never wait on a pipe or a device, never hand the file to a child.
-    const int fd = ::open(QFile::encodeName(m_path).constData(),
+    const int fd = ::open(QFile::encodeName(m_name).constData(),
                           O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0600);
     if (fd < 0)
         return false;
@@ -67,25 +69,10 @@ bool LockFileInstanceGuard::anotherCopyRunning()
         return false;
     }
     if (::flock(fd, LOCK_EX | LOCK_NB) == 0) {
-        m_fd = fd;
+        m_held = fd;
         return false;
     }
     const bool held = errno == EWOULDBLOCK;
     ::close(fd);
     return held;
-}
-
-void LockFileInstanceGuard::release()
-{
-    if (m_fd < 0)
-        return;
-    // Closing the only descriptor gives the lock back.
-    ::close(m_fd);
-    m_fd = -1;
-}
-
-std::unique_ptr<InstanceGuard> systemInstanceGuard(const QString &applicationName)
-{
-    return std::make_unique<LockFileInstanceGuard>(
-        LockFileInstanceGuard::defaultLockFilePath(applicationName));
 }
