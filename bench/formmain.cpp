@@ -5,10 +5,10 @@
 // toolkit, the floor against which the program's start-up is judged.
 //   cubomancer_bench_form [--idle]
 
-#include "widgets/formlook.h"
 #include "divination/rollsequence.h"
 #include "platform/randomsource.h"
 #include "ui_frmmain.h"
+#include "widgets/formlook.h"
 #include "windowprobe.h"
 
 #include <QApplication>

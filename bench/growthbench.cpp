@@ -186,7 +186,8 @@ int main(int argc, char *argv[])
         fail(QStringLiteral("%1 About boxes appeared for %2 openings")
                  .arg(closer.shown)
                  .arg(openings));
-    if (QApplication::topLevelWidgets().size() != windowsBefore || !window.findChildren<QDialog *>().isEmpty())
+    if (QApplication::topLevelWidgets().size() != windowsBefore ||
+        !window.findChildren<QDialog *>().isEmpty())
         fail(QStringLiteral("About boxes are left over after closing"));
     report(QStringLiteral("About box opened and closed: memory after %1 minus after %2")
                .arg(openings)

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "frmabout.h"
 
-#include "widgets/accessibility.h"
-#include "widgets/formlook.h"
-#include "widgets/apptitle.h"
-#include "widgets/programicon.h"
 #include "ui_frmabout.h"
 #include "weblinks/weblinks.h"
+#include "widgets/accessibility.h"
+#include "widgets/apptitle.h"
+#include "widgets/formlook.h"
+#include "widgets/programicon.h"
 
 namespace {
 

@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: MIT
 #include "frmmain.h"
 
-#include "widgets/accessibility.h"
-#include "widgets/formlook.h"
 #include "divination/frmabout.h"
 #include "ui_frmmain.h"
 #include "weblinks/weblinks.h"
+#include "widgets/accessibility.h"
+#include "widgets/formlook.h"
 
 #include <QAction>
-#include <QCloseEvent>
 #include <QApplication>
+#include <QCloseEvent>
 #include <QLayout>
 
 namespace {

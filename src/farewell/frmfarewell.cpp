@@ -1,17 +1,17 @@
 // SPDX-License-Identifier: MIT
 #include "frmfarewell.h"
 
-#include "widgets/accessibility.h"
-#include "widgets/formlook.h"
-#include "widgets/linkbutton.h"
-#include "widgets/apptitle.h"
 #include "platform/messageboxes.h"
-#include "widgets/programicon.h"
 #include "platform/randomsource.h"
 #include "platform/topmost.h"
 #include "referraltext.h"
 #include "ui_frmfarewell.h"
 #include "weblinks/weblinks.h"
+#include "widgets/accessibility.h"
+#include "widgets/apptitle.h"
+#include "widgets/formlook.h"
+#include "widgets/linkbutton.h"
+#include "widgets/programicon.h"
 
 #include <QAccessible>
 #include <QCloseEvent>

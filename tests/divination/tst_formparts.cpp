@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
+#include "testenvironment.h"
 #include "widgets/formlook.h"
 #include "widgets/linkbutton.h"
-#include "testenvironment.h"
 
 #include <QLabel>
 #include <QScreen>

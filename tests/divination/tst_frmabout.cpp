@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include "accessibilitychecks.h"
-#include "widgets/accessibility.h"
 #include "divination/frmabout.h"
 #include "fakeplatform.h"
 #include "formgeometry.h"
-#include "widgets/apptitle.h"
 #include "testenvironment.h"
 #include "ui_frmabout.h"
 #include "weblinks/weblinks.h"
+#include "widgets/accessibility.h"
+#include "widgets/apptitle.h"
 
 #include <QAccessible>
 #include <QApplication>

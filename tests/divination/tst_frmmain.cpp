@@ -1,17 +1,17 @@
 // SPDX-License-Identifier: MIT
 #include "accessibilitychecks.h"
-#include "widgets/accessibility.h"
 #include "divination/cobrand.h"
 #include "divination/frmabout.h"
 #include "divination/frmmain.h"
 #include "divination/readingtable.h"
 #include "fakeplatform.h"
 #include "formgeometry.h"
-#include "widgets/apptitle.h"
 #include "platform/randomsource.h"
 #include "testenvironment.h"
 #include "ui_frmmain.h"
 #include "weblinks/weblinks.h"
+#include "widgets/accessibility.h"
+#include "widgets/apptitle.h"
 
 #include <QAccessible>
 #include <QAction>

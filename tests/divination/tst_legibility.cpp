@@ -159,9 +159,7 @@ void TestLegibility::everyTextReads_data()
              checkWindow(window, check);
          }},
         {"About box",
-         [](Stage &s, const Check &check) {
-             checkWindow(new frmAbout(s.links), check);
-         }},
+         [](Stage &s, const Check &check) { checkWindow(new frmAbout(s.links), check); }},
         {"farewell screen, large desktop font",
          [](Stage &s, const Check &check) {
              const QFont desktop = QApplication::font();
@@ -178,8 +176,9 @@ void TestLegibility::everyTextReads_data()
                  check(box);
                  box->close();
              });
-             QtMessageBoxes(applicationTitle()).show(QStringLiteral("Please Enter Proper Email Address"),
-                                   MessageIcon::Stop, MessageButtons::Ok);
+             QtMessageBoxes(applicationTitle())
+                 .show(QStringLiteral("Please Enter Proper Email Address"), MessageIcon::Stop,
+                       MessageButtons::Ok);
          }},
     };
     for (const auto &[name, scene] : scenes) {

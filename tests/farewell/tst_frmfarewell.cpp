@@ -3,12 +3,12 @@
 #include "farewell/frmfarewell.h"
 #include "farewell/referraltext.h"
 #include "formgeometry.h"
-#include "widgets/apptitle.h"
 #include "platform/topmost.h"
 #include "siteconfig.h"
 #include "testenvironment.h"
 #include "ui_frmfarewell.h"
 #include "weblinks/weblinks.h"
+#include "widgets/apptitle.h"
 
 #include <QApplication>
 #include <QCheckBox>

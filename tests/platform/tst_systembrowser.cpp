@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "platform/systembrowser.h"
+#include "platform/browser.h"
 #include "weblinks/weblinks.h"
 
 #include <QElapsedTimer>

@@ -74,3 +74,32 @@ private:
     QTemporaryDir m_root;
     int m_names = 0;
 };
+
+// Sets an environment variable, or unsets it for a null value, and puts back what was there.
+class ScopedVariable
+{
+public:
+    ScopedVariable(const char *name, const QByteArray &value)
+        : m_name(name), m_wasSet(qEnvironmentVariableIsSet(name)), m_saved(qgetenv(name))
+    {
+        if (value.isNull())
+            qunsetenv(name);
+        else
+            qputenv(name, value);
+    }
+    ~ScopedVariable()
+    {
+        if (m_wasSet)
+            qputenv(m_name, m_saved);
+        else
+            qunsetenv(m_name);
+    }
+
+    ScopedVariable(const ScopedVariable &) = delete;
+    ScopedVariable &operator=(const ScopedVariable &) = delete;
+
+private:
+    const char *m_name;
+    bool m_wasSet;
+    QByteArray m_saved;
+};

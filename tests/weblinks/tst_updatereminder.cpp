@@ -70,8 +70,7 @@ Run runReminder(const QString &name, const QDate &today,
 class ReadOnlyFolder
 {
 public:
-    explicit ReadOnlyFolder(const QString &path)
-        : m_path(path), m_before(QFile::permissions(path))
+    explicit ReadOnlyFolder(const QString &path) : m_path(path), m_before(QFile::permissions(path))
     {
         QFile::setPermissions(path, QFile::ReadOwner | QFile::ExeOwner);
     }
@@ -348,7 +347,8 @@ void TestUpdateReminder::copyUnderAnotherNameIsAFirstStart()
     QCOMPARE(storedText(copy), UpdateReminder::formatStoredDate(m_today));
     QCOMPARE(storedText(name), QStringLiteral("2026-01-01"));
     if (settingsLiveInFiles)
-        QVERIFY(QFile::exists(m_environment.configPath() + QStringLiteral("/%1/%1.conf").arg(copy)));
+        QVERIFY(
+            QFile::exists(m_environment.configPath() + QStringLiteral("/%1/%1.conf").arg(copy)));
 }
 
 QTEST_GUILESS_MAIN(TestUpdateReminder)

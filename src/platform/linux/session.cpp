@@ -13,7 +13,7 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
-#include <algorithm>
+#include <mutex>
 #include <utility>
 
 namespace {
@@ -29,6 +29,9 @@ struct HeldMessage
     QString text;
 };
 std::vector<HeldMessage> heldMessages;
+// Qt's X11 connection reads events on a thread of its own, which may speak while the main thread
+// connects.
+std::mutex heldMessagesLock;
 
 // Qt 6.4 says per display server that does not answer why (the xcb plugin in two warnings, the
 // Wayland plugin in one), and once none is left aborts the program with a fatal message. What Qt
@@ -38,6 +41,7 @@ std::vector<HeldMessage> heldMessages;
 void whileConnecting(QtMsgType type, const QMessageLogContext &context, const QString &message)
 {
     if (type != QtFatalMsg) {
+        const std::lock_guard<std::mutex> held(heldMessagesLock);
         heldMessages.push_back({type, QByteArray(context.category), message});
         return;
     }
@@ -114,7 +118,8 @@ DisplayChoice::DisplayChoice(int argc, char **argv) : m_argv(argv, argv + argc),
 {
     const char *const program = argc > 0 ? argv[0] : "cubomancer";
     QByteArray platforms = userPlatforms(argc, argv);
-    if (platforms.isEmpty()) {
+    // Without even the program's name on it, the command line has no room for a choice.
+    if (platforms.isEmpty() && argc > 0) {
         QByteArrayList servers;
         if (!qEnvironmentVariableIsEmpty("DISPLAY"))
             servers.append("xcb");
@@ -132,7 +137,7 @@ DisplayChoice::DisplayChoice(int argc, char **argv) : m_argv(argv, argv + argc),
         // here (the browser) do not inherit the choice.
         m_option = QByteArrayLiteral("-platform");
         m_platforms = servers.join(';');
-        m_argv.insert(m_argv.begin() + std::min(argc, 1), {m_option.data(), m_platforms.data()});
+        m_argv.insert(m_argv.begin() + 1, {m_option.data(), m_platforms.data()});
         m_argc += 2;
         platforms = m_platforms;
     }
@@ -152,7 +157,12 @@ void DisplayChoice::connected()
         return;
     unansweredLine.clear();
     qInstallMessageHandler(qtMessageHandler);
-    for (const HeldMessage &held : std::exchange(heldMessages, {})) {
+    std::vector<HeldMessage> said;
+    {
+        const std::lock_guard<std::mutex> held(heldMessagesLock);
+        said.swap(heldMessages);
+    }
+    for (const HeldMessage &held : said) {
         if (held.category.startsWith("qt.qpa.") || qtMessageHandler == nullptr)
             continue;
         const QMessageLogContext context(nullptr, 0, nullptr, held.category.constData());

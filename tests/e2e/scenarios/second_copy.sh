@@ -1,7 +1,8 @@
 #!/bin/bash
 # SPDX-License-Identifier: MIT
 # A second copy shows "Application is already running" and ends after Enter, showing nothing
-# else; the first copy keeps running, untouched.
+# else; the first copy keeps running, untouched. A copy under a dotted name of its own is
+# another program: it starts beside them with its own settings.
 source "$(dirname "$0")/../e2e-lib.sh"
 
 start_display
@@ -27,4 +28,10 @@ expect_eq "$(window_position "$MAIN")" "$position" "position of the first copy's
 activate "$MAIN"
 move_mouse "$MAIN" 470 5
 poll same_picture "$(grab "$MAIN" after)" "$before" || fail "the first copy's window changed"
-pass "second copy refused and ended with status $status; the first copy is as it was"
+
+renamed=$E2E_ROOT/bin/cubomancer-1.15
+cp "$CUBOMANCER" "$renamed"
+CUBOMANCER=$renamed start_app
+wait_for_main_window "$APP_PID"
+[ -s "$XDG_CONFIG_HOME/cubomancer-1.15/cubomancer-1.15.conf" ] || fail "the renamed copy kept no settings of its own"
+pass "second copy refused and ended with status $status; the first copy is as it was; a renamed copy starts"
