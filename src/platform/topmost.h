@@ -3,10 +3,10 @@
 
 class QWidget;
 
-// Shows a window above every ordinary window without activating it. On X11 this asks the
-// window manager for the "above" state; on Windows the window becomes a topmost window.
+// Shows a window above every ordinary window without activating it, through Qt's own stay-on-top
+// hint: on X11 Qt asks the window manager for the "above" state; on Windows it makes the window a
+// topmost window with SetWindowPos.
 void showTopmost(QWidget *window);
 
-// Whether the window has been shown above ordinary windows: on Windows whether the system made it
-// a topmost window; elsewhere whether it asked for it.
+// Whether the window has been shown above ordinary windows, as far as the program asked for it.
 bool isShownTopmost(const QWidget *window);

@@ -118,6 +118,10 @@ void setUpWindow(QWidget *window)
 
 void adoptFormFonts(QWidget *form)
 {
+    // A system without the forms' families (most Linux desktops, and Windows in offscreen tests)
+    // draws them with DejaVu Sans, whose metrics are close, whatever its own default font.
+    for (const char *family : {"Verdana", "MS Sans Serif"})
+        QFont::insertSubstitution(QLatin1String(family), QStringLiteral("DejaVu Sans"));
     // Parents first, so that children without a font of their own inherit the adopted one.
     adoptFont(form);
     const auto children = form->findChildren<QWidget *>();

@@ -17,8 +17,8 @@ class QWidget;
 void setUpWindow(QWidget *window);
 
 // Snaps the point sizes of the form's fonts to whole pixels at 96 dpi, the sizes the layout was
-// drawn with (8 pt is the 11-pixel 8.25 pt). A system without Verdana or MS Sans Serif gets the
-// font configuration's stand-in for it. Call once, right after setupUi.
+// drawn with (8 pt is the 11-pixel 8.25 pt). A system without Verdana or MS Sans Serif draws them
+// with DejaVu Sans, through Qt's font substitutions. Call once, right after setupUi.
 void adoptFormFonts(QWidget *form);
 // The same for one widget's own font.
 void adoptFont(QWidget *widget);
