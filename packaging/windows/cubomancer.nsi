@@ -9,6 +9,9 @@ Unicode true
 Target amd64-unicode
 SetCompressor /SOLID lzma
 RequestExecutionLevel user
+; No file dates in the setup program: two builds of the same files give the same setup program.
+; The installed files are dated by the installation instead.
+SetDateSave off
 
 !include "MUI2.nsh"
 !include "FileFunc.nsh"
