@@ -9,7 +9,8 @@
 #                     tests again built for other web hosts, under AddressSanitizer and
 #                     UndefinedBehaviorSanitizer, and under valgrind; fuzz each libFuzzer target
 #                     for a minute; then the Windows leg: the unit tests cross-built for Windows and
-#                     run under Wine, and the setup program's journey under Wine
+#                     run under Wine, the setup program's journey under Wine, and the Windows
+#                     packages built again from a clone elsewhere and compared
 #   ./build.sh windows  cross-build the program for 64-bit Windows (a static Qt for Windows is built
 #                     from Debian's source once, about 15 minutes, and kept in ~/.cache/cubomancer);
 #                     makes the setup program, the portable zip and their SHA256SUMS in
