@@ -9,10 +9,12 @@
 #                     tests again built for other web hosts, under AddressSanitizer and
 #                     UndefinedBehaviorSanitizer, and under valgrind; fuzz each libFuzzer target
 #                     for a minute; then the Windows leg: the unit tests cross-built for Windows and
-#                     run under Wine, and the setup program's journey under Wine
+#                     run under Wine, the setup program's journey under Wine, and the Windows
+#                     packages built again from a clone elsewhere and compared
 #   ./build.sh windows  cross-build the program for 64-bit Windows (a static Qt for Windows is built
 #                     from Debian's source once, about 15 minutes, and kept in ~/.cache/cubomancer);
-#                     makes the setup program and the portable zip in build-windows/packages/
+#                     makes the setup program, the portable zip and their SHA256SUMS in
+#                     build-windows/packages/, the same bytes from the same commit
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -77,11 +79,19 @@ add_source_entries() {
     as_root apt-get update
 }
 
+# The time of the source: the last commit's, or in a copy without its git history the changelog
+# entry's, as dpkg-buildpackage takes it.
+source_date_epoch() {
+    if [ -e .git ]; then git log -1 --format=%ct; else dpkg-parsechangelog -STimestamp; fi
+}
+
 # Cross-builds the program, its tests (with "tests"; they run under Wine) and the Windows packages
-# in build-windows.
+# in build-windows. Wherever a date is stored (Qt's resources, the zip) it is the source's.
 build_windows() {
     install_missing "${windows_packages[@]}"
     add_source_entries
+    SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-$(source_date_epoch)}
+    export SOURCE_DATE_EPOCH
     local qt_prefix
     qt_prefix=$(tools/windows/build-qt.sh)
     cmake -S . -B build-windows -G Ninja -DCMAKE_BUILD_TYPE=Release \
@@ -90,6 +100,24 @@ build_windows() {
         -DCMAKE_CROSSCOMPILING_EMULATOR="$PWD/tools/windows/wine-run.sh" \
         -DCUBOMANCER_WERROR=ON -DBUILD_TESTING="$([ "${1:-}" = tests ] && echo ON || echo OFF)"
     nice cmake --build build-windows -j2
+}
+
+# Builds the Windows packages again, from a clone in another folder, and compares them with those
+# in build-windows: anyone can then check that a published package comes from this source.
+check_windows_reproducible() {
+    local other files
+    mapfile -t files < <(echo packaging/windows/cubomancer.exe; sed 's|^.*  |packages/|' build-windows/packages/SHA256SUMS)
+    other=$(mktemp -d)
+    git clone --quiet . "$other/cubomancer"
+    git -C "$other/cubomancer" checkout --quiet --detach "$(git rev-parse HEAD)"
+    (cd "$other/cubomancer" && ./build.sh windows)
+    (cd build-windows && sha256sum "${files[@]}")
+    (cd "$other/cubomancer/build-windows" && sha256sum "${files[@]}")
+    for file in "${files[@]}"; do
+        cmp "build-windows/$file" "$other/cubomancer/build-windows/$file" ||
+            { echo "$file differs in a second build of $(git rev-parse --short HEAD) (uncommitted changes are not in it)" >&2; return 1; }
+    done
+    rm -rf "$other"
 }
 
 check_layout() {
@@ -128,6 +156,7 @@ test)
     # The Windows leg: the same unit tests and the setup program's journey, under Wine.
     build_windows tests
     (cd build-windows && ctest --output-on-failure --timeout 600)
+    check_windows_reproducible
     ;;
 windows)
     build_windows

@@ -1,9 +1,11 @@
 #!/bin/bash
 # SPDX-License-Identifier: MIT
-# The Windows program under Wine, from a silent install to a silent uninstall that leaves no file
-# behind, through the journey of the Linux scenarios. Needs SETUP, WINE_RUN and SETTINGS_KEY too.
+# The Windows program under Wine, from a silent install of an older version through the journey of
+# the Linux scenarios, an upgrade and a repair, to a silent uninstall that leaves no file behind.
+# While the program runs, the setup program and the uninstaller refuse. Needs SETUP, OLDER_SETUP,
+# OLDER_VERSION, SHIPPED_PROGRAM (the program SETUP installs), WINE_RUN and SETTINGS_KEY too.
 source "$(dirname "$0")/../e2e-lib.sh"
-: "${SETUP:?}" "${WINE_RUN:?}" "${SETTINGS_KEY:?}"
+: "${SETUP:?}" "${OLDER_SETUP:?}" "${OLDER_VERSION:?}" "${SHIPPED_PROGRAM:?}" "${WINE_RUN:?}" "${SETTINGS_KEY:?}"
 unset QT_QPA_PLATFORM # Qt for Windows has no X11 plugin
 export WINEPREFIX=$E2E_ROOT/wine
 E2E_CLEANUPS+=("wineserver --kill")
@@ -26,11 +28,14 @@ again_unless() {
 start_display
 "$WINE_RUN" cmd /c exit
 files_of_prefix >"$E2E_ROOT/before"
-"$WINE_RUN" "$SETUP" /S || fail "the silent install failed"
+"$WINE_RUN" "$OLDER_SETUP" /S || fail "the silent install failed"
 CUBOMANCER=$(find "$WINEPREFIX/drive_c/users" -path '*/Programs/Cubomancer/cubomancer.exe' | grep .) || fail "no program"
-find "$WINEPREFIX/drive_c/users" -path '*/Start Menu/Programs/Cubomancer.lnk' | grep -q . || fail "no Start-menu entry"
+shortcut() { find "$WINEPREFIX/drive_c/users" -path '*/Start Menu/Programs/Cubomancer.lnk'; }
+[ -n "$(shortcut)" ] || fail "no Start-menu entry"
 uninstall_key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Cubomancer'
-expect_eq "$(wine_reg "$uninstall_key" DisplayVersion)" "$CUBOMANCER_VERSION" "version in Apps & features"
+expect_eq "$(wine_reg "$uninstall_key" DisplayVersion)" "$OLDER_VERSION" "version in Apps & features"
+# The installed files with their contents, and every entry of Apps & features.
+installed() { (cd "$(dirname "$CUBOMANCER")" && find . -type f -exec sha256sum {} + | sort) && "$WINE_RUN" reg query "${uninstall_key%\*}" /s; }
 APP_WRAPPER=("$WINE_RUN")
 
 start_app
@@ -50,6 +55,14 @@ poll test "$(pixels_of_colour "$(grab "$MAIN" panel 51 $((MENU_BAR + 42)) 377 16
     fail "no reading after four throws"
 
 expect_second_copy_refused "$first"
+
+installed >"$E2E_ROOT/installed"
+"$WINE_RUN" "$SETUP" /S && fail "the setup program installed while the program ran"
+# Run in place (_?=), the uninstaller's own exit code comes back: by default it hands over to a
+# copy of itself in the temporary folder and ends at once with 0.
+"$WINE_RUN" "$(dirname "$CUBOMANCER")/uninstall.exe" /S "_?=$(winepath -w "$(dirname "$CUBOMANCER")")" &&
+    fail "the uninstaller ran while the program ran"
+diff "$E2E_ROOT/installed" <(installed) || fail "refused while the program ran, yet changed the above"
 
 exit_to_farewell "$first"
 window_states "$FAREWELL" | grep -q _NET_WM_STATE_ABOVE || fail "the farewell screen is not kept above"
@@ -72,6 +85,17 @@ done
 keys "$FAREWELL" alt+x
 expect_status_0 "$first" "Exit"
 
+# The upgrade replaces the program and keeps the user's date; the same setup program again repairs.
+for step in upgrade repair; do
+    "$WINE_RUN" "$SETUP" /S || fail "the $step failed"
+    cmp "$SHIPPED_PROGRAM" "$CUBOMANCER" || fail "the $step left another program"
+    [ -n "$(shortcut)" ] || fail "no Start-menu entry after the $step"
+    expect_eq "$(installed | grep -c 'DisplayName.*Cubomancer')" 1 "entries in Apps & features after the $step"
+    expect_eq "$(wine_reg "$uninstall_key" DisplayVersion)" "$CUBOMANCER_VERSION" "version after the $step"
+    expect_eq "$(wine_reg "$SETTINGS_KEY" Duration)" "$(today)" "the user's date after the $step"
+    if [ "$step" = upgrade ]; then rm "$CUBOMANCER" "$(shortcut)"; fi
+done
+
 "$WINE_RUN" "$(dirname "$CUBOMANCER")/uninstall.exe" /S
 poll test ! -e "$CUBOMANCER" || fail "the uninstall left the program"
 wineserver --wait
@@ -79,4 +103,4 @@ wineserver --wait
 diff "$E2E_ROOT/before" <(files_of_prefix) || fail "the uninstall left the files above"
 [ -z "$(wine_reg "$uninstall_key" DisplayVersion)" ] || fail "Apps & features still lists the program"
 expect_eq "$(wine_reg "$SETTINGS_KEY" Duration)" "$(today)" "the user's date after the uninstall"
-pass "installed, used, refused a second copy, ended with status 0 and uninstalled cleanly"
+pass "installed, used, refused a second copy and a setup while running, ended with status 0, upgraded, repaired and uninstalled cleanly"
