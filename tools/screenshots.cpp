@@ -65,10 +65,8 @@ struct Shot
 };
 
 const Shot shots[] = {
-    {"main.png",
-     [](Stage &stage) -> QWidget * { return new frmMain(stage.random, stage.links); }},
-    {"about.png",
-     [](Stage &stage) -> QWidget * { return new frmAbout(stage.links); }},
+    {"main.png", [](Stage &stage) -> QWidget * { return new frmMain(stage.random, stage.links); }},
+    {"about.png", [](Stage &stage) -> QWidget * { return new frmAbout(stage.links); }},
     {"farewell.png",
      [](Stage &stage) -> QWidget * {
          return new frmFarewell(stage.messages, stage.random, stage.links);
