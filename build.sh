@@ -19,7 +19,9 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 # What building and running the program needs; each command adds what its own work needs.
-build_packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools fonts-dejavu-core)
+# Qt's translation tools build the catalogues; Qt's own catalogues give its buttons the language.
+build_packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools fonts-dejavu-core
+    qt6-l10n-tools qt6-tools-dev qt6-translations-l10n)
 # the Debian package: its build tools
 package_packages=(build-essential debhelper dpkg-dev)
 test_packages=(
@@ -37,8 +39,9 @@ test_packages=(
 )
 
 # The Windows cross-build: the mingw-w64 compiler, the Debian source tools that fetch Qt's
-# source, NSIS for the setup program and Wine to run what was built.
-windows_packages=(g++-mingw-w64-x86-64-posix dpkg-dev nsis wine wine64 fonts-wine)
+# source, NSIS for the setup program and Wine to run what was built, with the C library's locale
+# sources from which Wine learns a language the machine has no locale for.
+windows_packages=(g++-mingw-w64-x86-64-posix dpkg-dev nsis wine wine64 fonts-wine locales)
 
 # Installs those of the given packages (and the build's own) that are missing.
 install_missing() {

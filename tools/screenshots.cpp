@@ -4,6 +4,7 @@
 // To add a window, add one entry to the shots table.
 
 #include "app/shutdown.h"
+#include "app/translations.h"
 #include "divination/frmabout.h"
 #include "divination/frmmain.h"
 #include "farewell/frmfarewell.h"
@@ -17,6 +18,7 @@
 #include <QPalette>
 #include <QPixmap>
 #include <QTextStream>
+#include <QTranslator>
 
 #include <cstdio>
 #include <functional>
@@ -62,6 +64,8 @@ struct Shot
     // Under a dark desktop theme: light text on dark ground wherever the window leaves the
     // colours to the desktop.
     bool dark = false;
+    // The desktop's language, where it is not English.
+    const char *locale = "C";
 };
 
 const Shot shots[] = {
@@ -76,6 +80,14 @@ const Shot shots[] = {
          return new frmFarewell(stage.messages, stage.random, stage.links);
      },
      true},
+    {"main-de.png",
+     [](Stage &stage) -> QWidget * { return new frmMain(stage.random, stage.links); }, false,
+     "de_DE"},
+    {"farewell-fr.png",
+     [](Stage &stage) -> QWidget * {
+         return new frmFarewell(stage.messages, stage.random, stage.links);
+     },
+     false, "fr_FR"},
 };
 
 bool render(QWidget *window, const QString &path)
@@ -108,6 +120,8 @@ int main(int argc, char *argv[])
     int failures = 0;
     for (const Shot &shot : shots) {
         QApplication::setPalette(shot.dark ? QPalette(QColor(49, 54, 59)) : desktop);
+        const QList<QTranslator *> translators =
+            installTranslations(application, QLocale(QLatin1String(shot.locale)));
         Stage stage;
         QWidget *window = shot.build(stage);
         const QString path = folder.filePath(QLatin1String(shot.fileName));
@@ -116,6 +130,7 @@ int main(int argc, char *argv[])
             ++failures;
         }
         delete window;
+        qDeleteAll(translators);
     }
     return failures == 0 ? 0 : 1;
 }

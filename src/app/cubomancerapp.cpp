@@ -3,6 +3,7 @@
 
 #include "app/frmstartup.h"
 #include "app/shutdown.h"
+#include "app/translations.h"
 #include "platform/browser.h"
 #include "platform/fixedsizewindows.h"
 #include "platform/instanceguard.h"
@@ -61,6 +62,7 @@ int runCubomancer(int argc, char *argv[])
     const auto endFromOutside = [&shutdown] { shutdown.EndProgram(); };
     Application application(display.argc(), display.argv(), endFromOutside);
     display.connected();
+    installTranslations(application);
     QGuiApplication::setDesktopFileName(QStringLiteral(CUBOMANCER_APP_ID));
     QApplication::setWindowIcon(programIcon());
     // The main window's close brings up the farewell screen; only EndProgram ends the program.

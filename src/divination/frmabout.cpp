@@ -30,7 +30,8 @@ frmAbout::frmAbout(WebLinks &links, QWidget *parent)
 
     setSizedCaption(ui->Label2, ::windowTitle());
     fitToText(ui->lblCoBrand);
-    ui->lblHomePage->setText(QStringLiteral("Click here to visit ") + WebLinks::homePageAddress());
+    //: %1 is the maker's home-page address, shown in full.
+    ui->lblHomePage->setText(tr("Click here to visit %1").arg(WebLinks::homePageAddress()));
     fitToText(ui->lblHomePage);
     // The layout ends the link at the text column's right edge; a longer host name than the
     // layout's would otherwise run off the dialog.

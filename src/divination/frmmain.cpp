@@ -90,9 +90,9 @@ void frmMain::showRollState()
     const RollView &view = m_roll.view();
     setSizedCaption(ui->lblLabel, view.countCaption);
     setSizedCaption(ui->lblResult, view.dieCaption);
-    const QString die = view.dieCaption == QLatin1String("R")
-                            ? QStringLiteral("Die, not thrown yet")
-                            : QStringLiteral("Die shows %1").arg(view.dieCaption);
+    const QString die = view.dieCaption == RollSequence::unthrownDie()
+                            ? tr("Die, not thrown yet")
+                            : tr("Die shows %1").arg(view.dieCaption);
     ui->lblResult->setAccessibleName(die);
     ui->cmdRoll->setText(view.rollButtonCaption);
     ui->lblDesc->setText(view.reading);

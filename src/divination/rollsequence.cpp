@@ -8,22 +8,32 @@
 #include <limits>
 
 namespace {
-const char *const singular = " Time";
-const char *const plural = " Times";
+// Which of the two captions a step writes depends on the step, not on the count: the window's
+// load and a finished reading write the second, a throw and the back button the first.
+//: The count of throws, after a throw or the back button (%1 is 0 to 4). Keep it short.
+const char *const singular = QT_TRANSLATE_NOOP("RollSequence", "Roll Your Dice %1 Time");
+//: The count of throws, when the window opens and under a reading (%1 is 0 or 1). Keep it short.
+const char *const plural = QT_TRANSLATE_NOOP("RollSequence", "Roll Your Dice %1 Times");
 } // namespace
 
 RollSequence::RollSequence(RandomSource &random) : m_random(random)
 {
-    m_view.dieCaption = QStringLiteral("R");
-    m_view.rollButtonCaption = QStringLiteral("&Roll Dice");
+    m_view.dieCaption = unthrownDie();
+    //: The roll button before the first back press; the & marks the access key.
+    m_view.rollButtonCaption = tr("&Roll Dice");
     m_view.reading = FindReading(QStringLiteral("0001")).value_or(QString());
     m_view.front = RollView::Panel::Result;
 }
 
-void RollSequence::setCountCaption(const char *suffix)
+QString RollSequence::unthrownDie()
 {
-    m_view.countCaption =
-        QStringLiteral("Roll Your Dice ") + QString::number(m_rollCount) + QLatin1String(suffix);
+    //: One large letter in the die's place before a throw; R as in Roll.
+    return tr("R");
+}
+
+void RollSequence::setCountCaption(const char *caption)
+{
+    m_view.countCaption = tr(caption).arg(m_rollCount);
 }
 
 void RollSequence::load()
@@ -44,8 +54,9 @@ void RollSequence::pressRoll()
     const qint16 die = DrawDieValue();
     m_view.dieCaption = QString::number(die);
     m_rollNumber = appendThrow(m_rollNumber, die);
+    //: The roll button after the fourth throw: its next press shows the reading.
     if (m_rollCount == 3)
-        m_view.rollButtonCaption = QStringLiteral("Show Result");
+        m_view.rollButtonCaption = tr("Show Result");
     ++m_rollCount;
     setCountCaption(singular);
 }
@@ -54,8 +65,9 @@ void RollSequence::pressBack()
 {
     m_rollCount = 0;
     setCountCaption(singular);
-    m_view.dieCaption = QStringLiteral("R");
-    m_view.rollButtonCaption = QStringLiteral("Roll Dice");
+    m_view.dieCaption = unthrownDie();
+    //: The roll button after a back press: the same words, without an access key.
+    m_view.rollButtonCaption = tr("Roll Dice");
     m_view.front = RollView::Panel::Roll;
 }
 

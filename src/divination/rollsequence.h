@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 class RandomSource;
@@ -23,6 +24,8 @@ struct RollView
 // the roll panel. The main window forwards its events here and shows view().
 class RollSequence
 {
+    Q_DECLARE_TR_FUNCTIONS(RollSequence)
+
 public:
     explicit RollSequence(RandomSource &random);
 
@@ -46,8 +49,11 @@ public:
     // ends in the most recent throws.
     static qint16 appendThrow(qint16 number, qint16 die);
 
+    // What the die label shows before the first throw of a sequence.
+    static QString unthrownDie();
+
 private:
-    void setCountCaption(const char *suffix);
+    void setCountCaption(const char *caption);
 
     RandomSource &m_random;
     qint16 m_rollCount = 0;

@@ -91,23 +91,25 @@ frmFarewell::~frmFarewell() = default;
 
 QString frmFarewell::supportMessage(int k)
 {
+    //: Omenhall is the maker's forum and Augury Softwares its family of programs: names that
+    //: stay as they are. One of four messages, each in at most four lines of the farewell screen.
     switch (k) {
     case 0:
-        return QStringLiteral(
+        return tr(
             "Augury Softwares, such as this can be created and maintained only with your "
             "support. The best way to support Omenhall is to visit Omenhall regularly and take "
             "part in the discussions and other activities on the board.");
     case 1:
-        return QStringLiteral(
+        return tr(
             "Visit Omenhall regularly. Support Omenhall by taking part in the discussions and "
             "other activities. These softwares cannot be supported and maintained, without you "
             "regularly visiting Omenhall");
     case 2:
-        return QStringLiteral(
+        return tr(
             "Omenhall is a FREE online discussion forum for all things mystic. To help Omenhall "
             "develop and maintain this software visit Omenhall regularly.");
     default:
-        return QStringLiteral(
+        return tr(
             "Omenhall needs your help. All you need to do is visit Omenhall regularly and take "
             "part in the various discussions and activites to help us maintain and develop more "
             "Augury Softwares.");
@@ -117,17 +119,16 @@ QString frmFarewell::supportMessage(int k)
 QString frmFarewell::promotionText()
 {
     // The run of spaces pushes the second paragraph onto a line of its own in the wrapped label.
-    return QString::fromUtf8(
-               "If you have enjoyed this software you will surely be interested in our other "
-               "Augury Softwares. From a single software, we have now grown to become the "
-               "world\u2019s largest resource of augury softwares. Be it astrology, psychic, "
-               "tarot, numerology or occult, we have programs in all fields thus giving our "
-               "users a wide choice depending on their interests.") +
+    //: The first of two paragraphs in the farewell screen's right-hand column.
+    return tr("If you have enjoyed this software you will surely be interested in our other "
+              "Augury Softwares. From a single software, we have now grown to become the "
+              "world\u2019s largest resource of augury softwares. Be it astrology, psychic, "
+              "tarot, numerology or occult, we have programs in all fields thus giving our "
+              "users a wide choice depending on their interests.") +
            QString(61, QChar(u' ')) +
-           QStringLiteral(
-               "All the programs in the Augury Softwares suite are simple and easy to use. They "
-               "are not only fun to use but also very informative. Try them out today and share "
-               "your experience with your friends and family. ");
+           tr("All the programs in the Augury Softwares suite are simple and easy to use. They "
+              "are not only fun to use but also very informative. Try them out today and share "
+              "your experience with your friends and family. ");
 }
 
 void frmFarewell::applyLook()
@@ -211,8 +212,8 @@ void frmFarewell::setFieldText(QWidget *field, const QString &text)
 
 void frmFarewell::refuseSpace(QWidget *field)
 {
-    m_messages.show(QStringLiteral("Email Address Cannot Contain Space"), MessageIcon::Stop,
-                    MessageButtons::Ok, this);
+    m_messages.show(tr("Email Address Cannot Contain Space"), MessageIcon::Stop, MessageButtons::Ok,
+                    this);
     field->setFocus();
 }
 

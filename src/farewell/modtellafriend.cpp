@@ -43,14 +43,14 @@ void modTellAFriend::submitEntries(const ReferralEntries &fieldTexts)
     FriendEmail = trimSpaces(fieldTexts.friendEmail);
 
     if (ReferrerEmail == FriendEmail) {
-        refuse(QStringLiteral("Please Enter Distinct Email Addresses"));
+        refuse(tr("Please Enter Distinct Email Addresses"));
         return;
     }
     const QChar at(u'@');
     const QChar dot(u'.');
     if (!ReferrerEmail.contains(at) || !FriendEmail.contains(at) || !ReferrerEmail.contains(dot) ||
         !FriendEmail.contains(dot)) {
-        refuse(QStringLiteral("Please Enter Proper Email Address"));
+        refuse(tr("Please Enter Proper Email Address"));
         return;
     }
     SubmitReferral();
@@ -60,23 +60,23 @@ void modTellAFriend::SubmitReferral()
 {
     using namespace ReferralText;
     if (isMissing(trimSpaces(ReferrerName), namePrompt())) {
-        refuse(QStringLiteral("Please Enter Your Name"));
+        refuse(tr("Please Enter Your Name"));
         return;
     }
     if (isMissing(trimSpaces(ReferrerEmail), emailPrompt())) {
-        refuse(QStringLiteral("Please Enter Your Email"));
+        refuse(tr("Please Enter Your Email"));
         return;
     }
     if (isMissing(trimSpaces(ReferralMessage), messagePrompt())) {
-        refuse(QStringLiteral("Please Enter Your Message"));
+        refuse(tr("Please Enter Your Message"));
         return;
     }
     if (isMissing(trimSpaces(FriendName), friendNamePrompt())) {
-        refuse(QStringLiteral("Please Enter Your Friend's Name"));
+        refuse(tr("Please Enter Your Friend's Name"));
         return;
     }
     if (isMissing(trimSpaces(FriendEmail), friendEmailPrompt())) {
-        refuse(QStringLiteral("Please Enter Your Friend's Email"));
+        refuse(tr("Please Enter Your Friend's Email"));
         return;
     }
     ReferralAddress = buildReferralAddress();

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 class MessageBoxes;
@@ -26,6 +27,8 @@ struct ReferralEntries
 // can cut the query short, add or replace a parameter, or lose its line breaks.
 class modTellAFriend
 {
+    Q_DECLARE_TR_FUNCTIONS(modTellAFriend)
+
 public:
     // Refusal boxes are shown over dialogParent.
     modTellAFriend(WebLinks &links, MessageBoxes &messages, QWidget *dialogParent = nullptr);

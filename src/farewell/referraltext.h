@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <optional>
@@ -12,27 +13,27 @@ namespace ReferralText {
 
 inline QString namePrompt()
 {
-    return QStringLiteral("Your Name");
+    return QCoreApplication::translate("ReferralText", "Your Name");
 }
 
 inline QString emailPrompt()
 {
-    return QStringLiteral("Your Email Address");
+    return QCoreApplication::translate("ReferralText", "Your Email Address");
 }
 
 inline QString friendNamePrompt()
 {
-    return QStringLiteral("Friend's Name");
+    return QCoreApplication::translate("ReferralText", "Friend's Name");
 }
 
 inline QString friendEmailPrompt()
 {
-    return QStringLiteral("Friend's Email Address");
+    return QCoreApplication::translate("ReferralText", "Friend's Email Address");
 }
 
 inline QString messagePrompt()
 {
-    return QStringLiteral("Your Message");
+    return QCoreApplication::translate("ReferralText", "Your Message");
 }
 
 // The message field is out of sight, so it starts with a text that is not its prompt and is

@@ -37,8 +37,8 @@ QString UpdateReminder::formatStoredDate(const QDate &date)
 QString UpdateReminder::questionText()
 {
     // A bare carriage return shows as a line break in some styles and as a space in others.
-    return QStringLiteral("There maybe an update to this software available\n"
-                          "Do you want to check for an update?");
+    return tr("There maybe an update to this software available\n"
+              "Do you want to check for an update?");
 }
 
 bool UpdateReminder::storeToday(const QDate &today)

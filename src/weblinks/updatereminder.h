@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QString>
 
@@ -15,6 +16,8 @@ class WebLinks;
 // whatever the answer, and opens the download page on Yes.
 class UpdateReminder
 {
+    Q_DECLARE_TR_FUNCTIONS(UpdateReminder)
+
 public:
     // applicationName names the settings (platform/settings.h).
     UpdateReminder(const QString &applicationName, MessageBoxes &messages, WebLinks &links);

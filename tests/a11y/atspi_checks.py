@@ -69,7 +69,7 @@ def form(name):
 def prompts():
     """The referral fields' prompts, from the code that defines them."""
     with open(os.path.join(SOURCE_DIR, "src", "farewell", "referraltext.h"), encoding="utf-8") as f:
-        return re.findall(r'\w+Prompt\(\)\s*\{\s*return QStringLiteral\("([^"]*)"\)', f.read())
+        return re.findall(r'\w+Prompt\(\)\s*\{\s*return [\w:]+\("(?:\w+", ")?([^"]*)"\)', f.read())
 
 
 def states(obj):

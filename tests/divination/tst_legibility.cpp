@@ -1,28 +1,37 @@
 // SPDX-License-Identifier: MIT
 // Every text of every window stays legible whatever the desktop's colours: the colour a text is
 // painted with and the background it is painted on differ as much as WCAG 2.x asks. Fields show
-// their text whole whatever the desktop's font.
+// their text whole whatever the desktop's font. In every language, every caption fits its box at
+// the default fonts, and no English text is left where a catalogue translates.
 #include "accessibilitychecks.h"
+#include "app/translations.h"
 #include "divination/frmabout.h"
 #include "divination/frmmain.h"
 #include "fakeplatform.h"
 #include "farewell/frmfarewell.h"
 #include "platform/messageboxes.h"
 #include "testenvironment.h"
+#include "weblinks/updatereminder.h"
 #include "weblinks/weblinks.h"
 #include "widgets/apptitle.h"
+#include "widgets/linkbutton.h"
 
 #include <QAbstractScrollArea>
+#include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QFontInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QStyle>
+#include <QStyleOptionButton>
 #include <QStyleOptionFrame>
 #include <QTest>
 #include <QTimer>
+#include <QTranslator>
 
 #include <functional>
 
@@ -88,18 +97,59 @@ std::pair<QColor, QColor> paintedColours(const QWidget *widget)
             ground->palette().color(ground->backgroundRole())};
 }
 
-// A line of the field's font fits inside its frame, descenders included.
+// A line of the field's font fits inside its frame, descenders included, and so does its prompt.
 bool lineFits(const QLineEdit *field)
 {
     QStyleOptionFrame frame;
     frame.initFrom(field);
     frame.lineWidth = field->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &frame, field);
-    const QRect inside = field->style()->subElementRect(QStyle::SE_LineEditContents, &frame, field);
-    return QFontMetrics(field->font()).height() <=
-           inside.marginsRemoved(field->textMargins()).height();
+    const QRect inside = field->style()
+                             ->subElementRect(QStyle::SE_LineEditContents, &frame, field)
+                             .marginsRemoved(field->textMargins());
+    const QFontMetrics metrics(field->font());
+    return metrics.height() <= inside.height() &&
+           metrics.horizontalAdvance(field->text()) <= inside.width();
 }
 
-void expectLegible(QWidget *window)
+// The caption, wrapped where its control wraps, lies within the room its control gives it, and
+// the control within its container. Fields are lineFits' concern.
+bool captionFits(const QWidget *widget)
+{
+    QStyleOptionButton option;
+    option.initFrom(widget);
+    const bool checkBox = qobject_cast<const QCheckBox *>(widget) != nullptr;
+    const QRect room =
+        checkBox || qobject_cast<const QPushButton *>(widget)
+            ? widget->style()->subElementRect(checkBox ? QStyle::SE_CheckBoxContents
+                                                       : QStyle::SE_PushButtonContents,
+                                              &option, widget)
+            : widget->contentsRect();
+    const auto *label = qobject_cast<const QLabel *>(widget);
+    const bool wraps =
+        label ? label->wordWrap() : qobject_cast<const LinkButton *>(widget) != nullptr;
+    const QRect needed =
+        QFontMetrics(widget->font())
+            .boundingRect(room, Qt::TextShowMnemonic | (wraps ? Qt::TextWordWrap : 0),
+                          shownText(widget));
+    return room.contains(needed) &&
+           (widget->isWindow() || widget->parentWidget()->rect().contains(widget->geometry()));
+}
+
+// Every text a window shows or hands to a screen reader, in an order that only the window's
+// make-up decides.
+QStringList textsOf(const QWidget *window)
+{
+    QStringList texts{window->windowTitle()};
+    const auto widgets = window->findChildren<QWidget *>();
+    for (const QWidget *widget : widgets)
+        texts << shownText(widget) << widget->accessibleName() << widget->accessibleDescription();
+    const auto actions = window->findChildren<QAction *>();
+    for (const QAction *action : actions)
+        texts << action->text();
+    return texts;
+}
+
+void expectLegible(QWidget *window, bool atDefaultFonts)
 {
     int texts = 0;
     const auto widgets = window->findChildren<QWidget *>();
@@ -111,6 +161,9 @@ void expectLegible(QWidget *window)
         if (const auto *field = qobject_cast<const QLineEdit *>(widget))
             QVERIFY2(lineFits(field),
                      qPrintable(field->objectName() + QStringLiteral(" cuts its text")));
+        else if (atDefaultFonts)
+            QVERIFY2(captionFits(widget),
+                     qPrintable(widget->objectName() + QStringLiteral(" cuts its caption")));
         const auto [text, ground] = paintedColours(widget);
         const double needed = isLargeText(widget->font()) ? 3.0 : 4.5;
         const double ratio = contrastRatio(text, ground);
@@ -121,7 +174,12 @@ void expectLegible(QWidget *window)
                                  .arg(needed)));
     }
     QVERIFY2(texts > 0, "no text found");
+    if (const auto *menus = window->findChild<const QMenuBar *>(); menus && atDefaultFonts)
+        QVERIFY2(menus->sizeHint().width() <= menus->width(), "the menu bar overflows");
 }
+
+// Captions need to fit at the default fonts only.
+const char largeFont[] = "large desktop font";
 
 } // namespace
 
@@ -144,6 +202,7 @@ void TestLegibility::everyTextReads_data()
 {
     QTest::addColumn<Scene>("scene");
     QTest::addColumn<bool>("dark");
+    QTest::addColumn<QString>("language"); // none: the texts as written
 
     const QList<std::pair<const char *, Scene>> scenes{
         {"main, roll panel in front",
@@ -160,6 +219,10 @@ void TestLegibility::everyTextReads_data()
          }},
         {"About box",
          [](Stage &s, const Check &check) { checkWindow(new frmAbout(s.links), check); }},
+        {"farewell screen",
+         [](Stage &s, const Check &check) {
+             checkWindow(new frmFarewell(s.fake.messages, s.fake.random, s.links), check);
+         }},
         {"farewell screen, large desktop font",
          [](Stage &s, const Check &check) {
              const QFont desktop = QApplication::font();
@@ -177,13 +240,17 @@ void TestLegibility::everyTextReads_data()
                  box->close();
              });
              QtMessageBoxes(applicationTitle())
-                 .show(QStringLiteral("Please Enter Proper Email Address"), MessageIcon::Stop,
-                       MessageButtons::Ok);
+                 .show(UpdateReminder::questionText(), MessageIcon::Information,
+                       MessageButtons::YesNo);
          }},
     };
     for (const auto &[name, scene] : scenes) {
-        QTest::addRow("%s, light desktop", name) << scene << false;
-        QTest::addRow("%s, dark desktop", name) << scene << true;
+        QTest::addRow("%s, light desktop", name) << scene << false << QString();
+        QTest::addRow("%s, dark desktop", name) << scene << true << QString();
+        if (QByteArray(name).contains(largeFont))
+            continue;
+        for (const char *language : {"de_DE", "fr_FR"})
+            QTest::addRow("%s, %s", name, language) << scene << false << QString(language);
     }
 }
 
@@ -191,15 +258,36 @@ void TestLegibility::everyTextReads()
 {
     QFETCH(Scene, scene);
     QFETCH(bool, dark);
+    QFETCH(QString, language);
     QApplication::setPalette(dark ? darkPalette() : QApplication::style()->standardPalette());
-
-    Stage stage;
-    bool checked = false;
-    scene(stage, [&checked](QWidget *window) {
-        checked = true;
-        expectLegible(window);
-    });
-    QVERIFY(checked);
+    const bool atDefaultFonts = !QByteArray(QTest::currentDataTag()).contains(largeFont);
+    const auto textsShown = [&scene, atDefaultFonts] {
+        Stage stage;
+        QStringList texts;
+        scene(stage, [&](QWidget *window) {
+            texts = textsOf(window);
+            expectLegible(window, atDefaultFonts);
+        });
+        return texts;
+    };
+    const QStringList english = textsShown();
+    QVERIFY(!english.isEmpty());
+    if (language.isEmpty())
+        return;
+    // A catalogue that did not load leaves every text in English.
+    const QList<QTranslator *> translators = installTranslations(*qApp, QLocale(language));
+    const QStringList shown = textsShown();
+    qDeleteAll(translators);
+    QCOMPARE(shown.size(), english.size());
+    QStringList leftInEnglish;
+    for (qsizetype i = 0; i < shown.size(); ++i) {
+        // The titles, the die's digits and the word OK read the same in every language.
+        const QString &text = english.at(i);
+        if (shown.at(i) == text && !text.isEmpty() && text.toInt() == 0 && text != windowTitle() &&
+            text != applicationTitle() && text != QLatin1String("OK"))
+            leftInEnglish << text;
+    }
+    QVERIFY2(leftInEnglish.isEmpty(), qPrintable(leftInEnglish.join(QStringLiteral(" | "))));
 }
 
 QTEST_MAIN(TestLegibility)

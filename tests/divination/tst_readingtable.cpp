@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: MIT
+#include "app/translations.h"
 #include "divination/readingtable.h"
 
+#include <QScopeGuard>
 #include <QSet>
 #include <QTest>
+#include <QTranslator>
 
 class TestReadingTable : public QObject
 {
@@ -13,6 +16,7 @@ private Q_SLOTS:
     void parityPattern();
     void findReading_data();
     void findReading();
+    void tableIsComplete_data();
     void tableIsComplete();
 };
 
@@ -70,8 +74,36 @@ void TestReadingTable::findReading()
         QTEST(*reading, "reading");
 }
 
+void TestReadingTable::tableIsComplete_data()
+{
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<QString>("language"); // the catalogue's; none: the texts as written
+    // English and the C locale read the texts as written.
+    const auto catalogue = [](const QString &name) {
+        const QLocale::Language spoken = QLocale(name).language();
+        return spoken == QLocale::English || spoken <= QLocale::C ? QString() : name;
+    };
+    for (const char *name : {"C", "en_GB", "de_DE", "fr_FR"})
+        QTest::newRow(name) << QLocale(name) << catalogue(name);
+    // The program's choice from the locale the environment names, however the system passes it
+    // on: Wine makes it the interface language of Windows.
+    QString desktop;
+    for (const char *name : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+        if (desktop.isEmpty())
+            desktop = qEnvironmentVariable(name).section(QLatin1Char('.'), 0, 0);
+    }
+    QTest::newRow("desktop's language") << QLocale::system() << catalogue(desktop);
+}
+
 void TestReadingTable::tableIsComplete()
 {
+    QFETCH(QLocale, locale);
+    QFETCH(QString, language);
+    const QList<QTranslator *> translators = installTranslations(*qApp, locale);
+    QCOMPARE(translators.isEmpty(), language.isEmpty());
+    if (!language.isEmpty())
+        QCOMPARE(QLocale(translators.first()->language()).language(), QLocale(language).language());
+    const auto uninstall = qScopeGuard([&translators] { qDeleteAll(translators); });
     int longest = 0;
     QSet<QString> texts;
     for (int index = 0; index < 16; ++index) {
@@ -82,6 +114,7 @@ void TestReadingTable::tableIsComplete()
         QVERIFY(!reading->isEmpty());
         QVERIFY(!reading->endsWith(QLatin1Char(' ')));
         QVERIFY(!reading->contains(QLatin1Char('\n')));
+        QCOMPARE(*reading == QLatin1String(readingTable[index].text), language.isEmpty());
         texts.insert(*reading);
         longest = qMax(longest, int(reading->size()));
     }
@@ -91,5 +124,5 @@ void TestReadingTable::tableIsComplete()
     QCOMPARE(FindReading(QStringLiteral("0001"))->size(), longest);
 }
 
-QTEST_APPLESS_MAIN(TestReadingTable)
+QTEST_GUILESS_MAIN(TestReadingTable)
 #include "tst_readingtable.moc"

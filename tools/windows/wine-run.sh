@@ -21,5 +21,19 @@ while IFS='=' read -r name _; do
 done < <(env)
 export WINEQT_FORCE_STDERR_LOGGING=1
 
+# Wine takes the interface language of Windows from LC_ALL, LC_MESSAGES or LANG, but only where
+# the C library knows that locale; one this machine lacks is built once beside the prefix
+# (localedef, from Debian's locales).
+messages=${LC_ALL:-${LC_MESSAGES:-${LANG:-}}}
+if [ -n "$messages" ] && LC_ALL=$messages locale 2>&1 >/dev/null | grep -q .; then
+    export LOCPATH=$WINEPREFIX.locales
+    built=$LOCPATH/$messages
+    if [ ! -d "$built" ]; then
+        mkdir -p "$LOCPATH"
+        localedef -i "${messages%%.*}" -f "${messages#*.}" "$built.$$" >/dev/null 2>&1 || true
+        mv -T "$built.$$" "$built" 2>/dev/null || rm -rf "$built.$$"
+    fi
+fi
+
 "$here/wine-prefix.sh"
 exec wine "$@"
