@@ -22,11 +22,6 @@ QString valueOf(QSettings &settings, const QString &section, const QString &key)
 }
 } // namespace
 
-QString Settings::fileName(const QString &applicationName)
-{
-    return openStore(applicationName)->fileName();
-}
-
 std::optional<QString> Settings::read(const QString &applicationName, const QString &section,
                                       const QString &key)
 {

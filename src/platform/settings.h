@@ -16,7 +16,5 @@ std::optional<QString> read(const QString &applicationName, const QString &secti
 // True only once the value is safely on disk.
 bool write(const QString &applicationName, const QString &section, const QString &key,
            const QString &value);
-// Where the values of this application name are kept.
-QString fileName(const QString &applicationName);
 
 } // namespace Settings

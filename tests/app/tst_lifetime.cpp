@@ -228,7 +228,7 @@ void TestLifetime::lifetime()
         if (!settingsLiveInFiles)
             QSKIP("the settings are no file here");
         // A folder where the file belongs cannot be read, even by the superuser.
-        QVERIFY(QDir().mkpath(Settings::fileName(name)));
+        QVERIFY(QDir().mkpath(m_environment.settingsFile(name)));
     } else if (start != Start::FirstStart) {
         const QDate due = QDate::currentDate().addDays(-(UpdateReminder::reminderIntervalDays + 1));
         QVERIFY(Settings::write(name, UpdateReminder::section(), UpdateReminder::key(),

@@ -59,6 +59,12 @@ public:
                QFileInfo(m_root.path()).fileName();
     }
 
+    // Where the values of an application name are kept, where they are a file.
+    QString settingsFile(const QString &name) const
+    {
+        return configPath() + QStringLiteral("/%1/%1.conf").arg(name);
+    }
+
     // The values of an application name where the system keeps them, read past the program.
     std::unique_ptr<QSettings> storeAsFound(const QString &name) const
     {
@@ -66,8 +72,7 @@ public:
             return std::make_unique<QSettings>(
                 QStringLiteral("HKEY_CURRENT_USER\\Software\\%1\\%1").arg(name),
                 QSettings::NativeFormat);
-        return std::make_unique<QSettings>(configPath() + QStringLiteral("/%1/%1.conf").arg(name),
-                                           QSettings::IniFormat);
+        return std::make_unique<QSettings>(settingsFile(name), QSettings::IniFormat);
     }
 
 private:

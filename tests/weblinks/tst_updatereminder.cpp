@@ -223,20 +223,33 @@ void TestUpdateReminder::noQuestionAgainOnTheSameDay()
 void TestUpdateReminder::textThatIsNotADateIsReplacedSilently_data()
 {
     QTest::addColumn<QString>("text");
+    QTest::addColumn<QByteArray>("damagedFile"); // the whole file instead, where there is one
 
-    QTest::newRow("words") << QStringLiteral("soon");
-    QTest::newRow("a locale's short date") << QStringLiteral("11/1/2026");
-    QTest::newRow("slashes instead of dashes") << QStringLiteral("2026/11/01");
-    QTest::newRow("trailing text") << QStringLiteral("2026-11-01junk");
-    QTest::newRow("no such day") << QStringLiteral("2026-02-30");
-    QTest::newRow("single-digit month") << QStringLiteral("2026-1-01");
+    QTest::newRow("words") << QStringLiteral("soon") << QByteArray();
+    QTest::newRow("a locale's short date") << QStringLiteral("11/1/2026") << QByteArray();
+    QTest::newRow("slashes instead of dashes") << QStringLiteral("2026/11/01") << QByteArray();
+    QTest::newRow("trailing text") << QStringLiteral("2026-11-01junk") << QByteArray();
+    QTest::newRow("no such day") << QStringLiteral("2026-02-30") << QByteArray();
+    QTest::newRow("single-digit month") << QStringLiteral("2026-1-01") << QByteArray();
+    if (!settingsLiveInFiles)
+        return;
+    QTest::newRow("file: binary garbage") << QString() << QByteArray("\xff\xfe\x00\x01[[[=\n", 9);
+    QTest::newRow("file: a list") << QString() << QByteArray("[Settings]\nDuration=a, b\n");
+    QTest::newRow("file: unclosed section") << QString() << QByteArray("[Settings\nDuration=x\n");
 }
 
 void TestUpdateReminder::textThatIsNotADateIsReplacedSilently()
 {
     QFETCH(QString, text);
+    QFETCH(QByteArray, damagedFile);
     const QString name = freshName();
-    store(name, text);
+    if (damagedFile.isEmpty()) {
+        store(name, text);
+    } else {
+        QDir(m_environment.configPath()).mkpath(name);
+        QFile file(m_environment.settingsFile(name));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(damagedFile) == damagedFile.size());
+    }
 
     const Run run = runReminder(name, m_today);
 
@@ -253,7 +266,7 @@ void TestUpdateReminder::unreadableStoreAsksNothing()
         QSKIP("the store cannot be closed to reads here");
     const QString name = freshName();
     store(name, QStringLiteral("2026-01-01"));
-    const QString file = m_environment.configPath() + QStringLiteral("/%1/%1.conf").arg(name);
+    const QString file = m_environment.settingsFile(name);
     QVERIFY(QFile::setPermissions(file, {}));
     const Run run = runReminder(name, m_today, MessageAnswer::Yes);
     QFile::setPermissions(file, QFile::ReadOwner | QFile::WriteOwner);
@@ -347,8 +360,7 @@ void TestUpdateReminder::copyUnderAnotherNameIsAFirstStart()
     QCOMPARE(storedText(copy), UpdateReminder::formatStoredDate(m_today));
     QCOMPARE(storedText(name), QStringLiteral("2026-01-01"));
     if (settingsLiveInFiles)
-        QVERIFY(
-            QFile::exists(m_environment.configPath() + QStringLiteral("/%1/%1.conf").arg(copy)));
+        QVERIFY(QFile::exists(m_environment.settingsFile(copy)));
 }
 
 QTEST_GUILESS_MAIN(TestUpdateReminder)
