@@ -2,6 +2,57 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>AppStream</name>
+    <message>
+        <source>Throw a die four times and receive a reading</source>
+        <extracomment>One line under the name in a software centre (GNOME Software, KDE Discover).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cubomancer is a small divination toy. Think of a problem, throw one die four times with a button, and receive one of sixteen short readings: the odd and even throws make a pattern that picks the reading.</source>
+        <extracomment>A paragraph of the program&apos;s description in a software centre.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Its menus and links open the maker&apos;s web pages (online help, updates, donations) in your default browser; the program itself never talks to the network. When you close it, a farewell screen offers a form to recommend the program to a friend: it opens a page of the maker&apos;s web site whose address carries your name and e-mail address and your friend&apos;s. Once a fortnight the program asks whether to look for an update. The only thing it keeps between runs is the date of that question.</source>
+        <extracomment>A paragraph of the program&apos;s description in a software centre.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The main window, ready for the four throws</source>
+        <extracomment>The caption of a screenshot in a software centre.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The About box</source>
+        <extracomment>The caption of a screenshot in a software centre.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The farewell screen shown when the main window closes</source>
+        <extracomment>The caption of a screenshot in a software centre.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Desktop entry</name>
+    <message>
+        <source>Dice Oracle</source>
+        <extracomment>What kind of program it is, shown under or beside its name in menus.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Throw a die four times and receive a reading for your problem</source>
+        <extracomment>The tooltip of the program&apos;s menu entry.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>dice;die;oracle;fortune;divination;reading;</source>
+        <extracomment>Search words for the desktop&apos;s search, each followed by a semicolon.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ReadingTable</name>
     <message>
         <source>You are full of female energy. You have the inclination to take care of people. This is the right time to connect to your inner self.</source>
@@ -94,16 +145,6 @@
 <context>
     <name>RollSequence</name>
     <message>
-        <source>Roll Your Dice %1 Time</source>
-        <extracomment>The count of throws, after a throw or the back button (%1 is 0 to 4). Keep it short.</extracomment>
-        <translation>Würfe: %1</translation>
-    </message>
-    <message>
-        <source>Roll Your Dice %1 Times</source>
-        <extracomment>The count of throws, when the window opens and under a reading (%1 is 0 or 1). Keep it short.</extracomment>
-        <translation>Würfe: %1</translation>
-    </message>
-    <message>
         <source>&amp;Roll Dice</source>
         <extracomment>The roll button before the first back press; the &amp; marks the access key.</extracomment>
         <translation>&amp;Würfeln</translation>
@@ -122,6 +163,30 @@
         <source>Roll Dice</source>
         <extracomment>The roll button after a back press: the same words, without an access key.</extracomment>
         <translation>Würfeln</translation>
+    </message>
+    <message numerus="yes">
+        <source>Roll Your Dice %n Time</source>
+        <extracomment>The count of throws, after a throw or the back button (%n is 0 to 4). Keep it short.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Roll Your Dice %n Times</source>
+        <extracomment>The count of throws, when the window opens and under a reading (%n is 0 or 1). Keep it short.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>Setup</name>
+    <message>
+        <source>Cubomancer is running. Close it, then choose Retry.</source>
+        <extracomment>A message of the Windows setup program.</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -55,7 +55,7 @@ VIAddVersionKey "LegalCopyright" "${COPYRIGHT}"
 !insertmacro MUI_UNPAGE_INSTFILES
 !insertmacro MUI_LANGUAGE "English"
 
-LangString PROGRAM_RUNNING ${LANG_ENGLISH} "${APP_NAME} is running. Close it, then choose Retry."
+LangString PROGRAM_RUNNING ${LANG_ENGLISH} "Cubomancer is running. Close it, then choose Retry."
 
 ; While it runs, the program holds a named mutex: "Global\<name>-<the user's SID>", or
 ; "Local\<name>" where it could not learn the SID. That mutex, not a locked file, tells that it

@@ -10,10 +10,11 @@
 namespace {
 // Which of the two captions a step writes depends on the step, not on the count: the window's
 // load and a finished reading write the second, a throw and the back button the first.
-//: The count of throws, after a throw or the back button (%1 is 0 to 4). Keep it short.
-const char *const singular = QT_TRANSLATE_NOOP("RollSequence", "Roll Your Dice %1 Time");
-//: The count of throws, when the window opens and under a reading (%1 is 0 or 1). Keep it short.
-const char *const plural = QT_TRANSLATE_NOOP("RollSequence", "Roll Your Dice %1 Times");
+// A translation gives each count its grammatical form (%n is the count, 0 to 4).
+//: The count of throws, after a throw or the back button (%n is 0 to 4). Keep it short.
+const char *const singular = QT_TRANSLATE_N_NOOP("RollSequence", "Roll Your Dice %n Time");
+//: The count of throws, when the window opens and under a reading (%n is 0 or 1). Keep it short.
+const char *const plural = QT_TRANSLATE_N_NOOP("RollSequence", "Roll Your Dice %n Times");
 } // namespace
 
 RollSequence::RollSequence(RandomSource &random) : m_random(random)
@@ -33,7 +34,7 @@ QString RollSequence::unthrownDie()
 
 void RollSequence::setCountCaption(const char *caption)
 {
-    m_view.countCaption = tr(caption).arg(m_rollCount);
+    m_view.countCaption = tr(caption, nullptr, m_rollCount);
 }
 
 void RollSequence::load()
