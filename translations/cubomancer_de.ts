@@ -6,32 +6,32 @@
     <message>
         <source>Throw a die four times and receive a reading</source>
         <extracomment>One line under the name in a software centre (GNOME Software, KDE Discover).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Viermal würfeln und eine Deutung erhalten</translation>
     </message>
     <message>
         <source>Cubomancer is a small divination toy. Think of a problem, throw one die four times with a button, and receive one of sixteen short readings: the odd and even throws make a pattern that picks the reading.</source>
         <extracomment>A paragraph of the program&apos;s description in a software centre.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Cubomancer ist ein kleines Wahrsagespiel. Denken Sie an ein Problem, würfeln Sie per Knopfdruck viermal mit einem Würfel und erhalten Sie eine von sechzehn kurzen Deutungen: Gerade und ungerade Würfe ergeben ein Muster, das die Deutung bestimmt.</translation>
     </message>
     <message>
         <source>Its menus and links open the maker&apos;s web pages (online help, updates, donations) in your default browser; the program itself never talks to the network. When you close it, a farewell screen offers a form to recommend the program to a friend: it opens a page of the maker&apos;s web site whose address carries your name and e-mail address and your friend&apos;s. Once a fortnight the program asks whether to look for an update. The only thing it keeps between runs is the date of that question.</source>
         <extracomment>A paragraph of the program&apos;s description in a software centre.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Seine Menüs und Links öffnen die Webseiten des Herstellers (Online-Hilfe, Updates, Spenden) in Ihrem Standardbrowser; das Programm selbst greift nie auf das Netzwerk zu. Wenn Sie es schließen, bietet ein Abschiedsbildschirm ein Formular, mit dem Sie das Programm einem Freund empfehlen können: Es öffnet eine Seite auf der Website des Herstellers, deren Adresse Ihren Namen und Ihre E-Mail-Adresse sowie die Ihres Freundes enthält. Alle zwei Wochen fragt das Programm, ob es nach einem Update suchen soll. Zwischen zwei Programmstarts speichert es nur das Datum dieser Frage.</translation>
     </message>
     <message>
         <source>The main window, ready for the four throws</source>
         <extracomment>The caption of a screenshot in a software centre.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Das Hauptfenster, bereit für die vier Würfe</translation>
     </message>
     <message>
         <source>The About box</source>
         <extracomment>The caption of a screenshot in a software centre.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Der Info-Dialog</translation>
     </message>
     <message>
         <source>The farewell screen shown when the main window closes</source>
         <extracomment>The caption of a screenshot in a software centre.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Der Abschiedsbildschirm, der beim Schließen des Hauptfensters erscheint</translation>
     </message>
 </context>
 <context>
@@ -39,17 +39,17 @@
     <message>
         <source>Dice Oracle</source>
         <extracomment>What kind of program it is, shown under or beside its name in menus.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Würfelorakel</translation>
     </message>
     <message>
         <source>Throw a die four times and receive a reading for your problem</source>
         <extracomment>The tooltip of the program&apos;s menu entry.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Viermal würfeln und eine Deutung für Ihr Problem erhalten</translation>
     </message>
     <message>
         <source>dice;die;oracle;fortune;divination;reading;</source>
         <extracomment>Search words for the desktop&apos;s search, each followed by a semicolon.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Würfel;würfeln;Orakel;Wahrsagen;Weissagung;Deutung;Zukunft;dice;oracle;</translation>
     </message>
 </context>
 <context>
@@ -60,15 +60,15 @@
     </message>
     <message>
         <source>You are full of male energy. You are full of power and have the urge to accomplish your goals. This is the right time to put your dreams into action.</source>
-        <translation>Sie sind voller männlicher Energie. Sie sind voller Kraft und drängen darauf, Ihre Ziele zu erreichen. Jetzt ist die richtige Zeit, Ihre Träume in die Tat umzusetzen.</translation>
+        <translation>Sie sind voller männlicher Energie. Sie strotzen vor Kraft und wollen Ihre Ziele unbedingt erreichen. Jetzt ist die richtige Zeit, Ihre Träume in die Tat umzusetzen.</translation>
     </message>
     <message>
         <source>Your visualization of the project is very good. Put it into place and be sure of coming out successful.</source>
-        <translation>Ihre Vorstellung von dem Vorhaben ist sehr gut. Setzen Sie sie um, und der Erfolg ist Ihnen sicher.</translation>
+        <translation>Sie haben eine sehr klare Vorstellung von Ihrem Vorhaben. Setzen Sie es um, und der Erfolg ist Ihnen sicher.</translation>
     </message>
     <message>
         <source>There may be some issue that is stopping you from proceeding ahead. Think about it and balance it for success.</source>
-        <translation>Vielleicht hält Sie etwas davon ab voranzukommen. Denken Sie darüber nach und bringen Sie es ins Gleichgewicht, dann werden Sie Erfolg haben.</translation>
+        <translation>Vielleicht hindert Sie etwas daran voranzukommen. Denken Sie darüber nach und schaffen Sie einen Ausgleich, dann stellt sich der Erfolg ein.</translation>
     </message>
     <message>
         <source>This is the time to combine all your efforts. Be patient and your work will bear fruits.</source>
@@ -76,27 +76,27 @@
     </message>
     <message>
         <source>Develop your intuition along with practical side of your mind.</source>
-        <translation>Entwickeln Sie Ihre Intuition und zugleich die praktische Seite Ihres Verstandes.</translation>
+        <translation>Entwickeln Sie Ihre Intuition und zugleich Ihren Sinn fürs Praktische.</translation>
     </message>
     <message>
         <source>Your intuitions are very strong. All your decisions may not be practical. Think twice before making important decisions.</source>
-        <translation>Ihre Intuition ist sehr stark. Doch nicht alle Ihre Entscheidungen sind vielleicht praktisch. Denken Sie zweimal nach, bevor Sie wichtige Entscheidungen treffen.</translation>
+        <translation>Ihre Intuition ist sehr stark. Doch vielleicht ist nicht jede Ihrer Entscheidungen realistisch. Überlegen Sie gut, bevor Sie Wichtiges entscheiden.</translation>
     </message>
     <message>
         <source>You are well balanced at the moment. Think of all the benefits before proceeding ahead with the tasks in hand.</source>
-        <translation>Im Moment sind Sie im Gleichgewicht. Bedenken Sie alle Vorteile, bevor Sie die anstehenden Aufgaben angehen.</translation>
+        <translation>Im Moment sind Sie im Gleichgewicht. Wägen Sie alle Vorteile ab, bevor Sie die anstehenden Aufgaben angehen.</translation>
     </message>
     <message>
         <source>Think of all the forces that are dominating you. See how these forces have helped you and then make decisions accordingly.</source>
-        <translation>Denken Sie an alle Kräfte, die Sie beherrschen. Sehen Sie, wie diese Kräfte Ihnen geholfen haben, und treffen Sie dann Ihre Entscheidungen.</translation>
+        <translation>Denken Sie an all die Kräfte, die Macht über Sie haben. Sehen Sie, wie diese Kräfte Ihnen geholfen haben, und treffen Sie dann Ihre Entscheidungen entsprechend.</translation>
     </message>
     <message>
         <source>You can see your vision within sight of being accomplished. But all is not right. You will need to be better balanced.</source>
-        <translation>Sie sehen Ihre Vision in greifbarer Nähe. Doch noch ist nicht alles im Lot. Sie müssen mehr ins Gleichgewicht kommen.</translation>
+        <translation>Sie sehen Ihr Ziel in greifbarer Nähe. Doch noch ist nicht alles im Lot. Sie müssen mehr ins Gleichgewicht kommen.</translation>
     </message>
     <message>
         <source>You have a strong base but you will have to broaden your ideas and views.</source>
-        <translation>Sie haben eine solide Grundlage, aber Sie müssen Ihre Ideen und Ansichten erweitern.</translation>
+        <translation>Sie haben eine solide Grundlage, aber Sie müssen Ihren Horizont und Ihre Ansichten erweitern.</translation>
     </message>
     <message>
         <source>Develop your intuitive powers. Remove all your fears and inhibitions. As you go ahead you will get all the help that you need.</source>
@@ -104,11 +104,11 @@
     </message>
     <message>
         <source>Try to manage a right combination of mind and spirit to get your work completed.</source>
-        <translation>Versuchen Sie, Verstand und Geist in Einklang zu bringen, um Ihre Arbeit zu vollenden.</translation>
+        <translation>Versuchen Sie, Verstand und Seele in Einklang zu bringen, um Ihre Arbeit zu vollenden.</translation>
     </message>
     <message>
         <source>Your plan may crumble if you are not too careful.</source>
-        <translation>Ihr Plan könnte scheitern, wenn Sie nicht sehr vorsichtig sind.</translation>
+        <translation>Ihr Plan könnte scheitern, wenn Sie nicht gut aufpassen.</translation>
     </message>
     <message>
         <source>You have a strong foundation and an open mind. Throw away all your fears and reach for the stars.</source>
@@ -116,7 +116,7 @@
     </message>
     <message>
         <source>You have buried yourself under worries and tensions. You have lost sight of your goal. Come out from these worries to excel in life.</source>
-        <translation>Sie haben sich unter Sorgen und Anspannung begraben. Sie haben Ihr Ziel aus den Augen verloren. Lassen Sie diese Sorgen hinter sich, um im Leben aufzublühen.</translation>
+        <translation>Sie haben sich in Sorgen und Anspannung vergraben und Ihr Ziel aus den Augen verloren. Lassen Sie diese Sorgen hinter sich, um im Leben aufzublühen.</translation>
     </message>
 </context>
 <context>
@@ -167,17 +167,17 @@
     <message numerus="yes">
         <source>Roll Your Dice %n Time</source>
         <extracomment>The count of throws, after a throw or the back button (%n is 0 to 4). Keep it short.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Würfe: %n</numerusform>
+            <numerusform>Würfe: %n</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Roll Your Dice %n Times</source>
         <extracomment>The count of throws, when the window opens and under a reading (%n is 0 or 1). Keep it short.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Würfe: %n</numerusform>
+            <numerusform>Würfe: %n</numerusform>
         </translation>
     </message>
 </context>
@@ -186,7 +186,7 @@
     <message>
         <source>Cubomancer is running. Close it, then choose Retry.</source>
         <extracomment>A message of the Windows setup program.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Cubomancer wird gerade ausgeführt. Schließen Sie das Programm und wählen Sie dann „Wiederholen“.</translation>
     </message>
 </context>
 <context>
@@ -251,7 +251,7 @@ Möchten Sie nach einem Update suchen?</translation>
     <message>
         <source>Augury Softwares, such as this can be created and maintained only with your support. The best way to support Omenhall is to visit Omenhall regularly and take part in the discussions and other activities on the board.</source>
         <extracomment>Omenhall is the maker&apos;s forum and Augury Softwares its family of programs: names that stay as they are. One of four messages, each in at most four lines of the farewell screen.</extracomment>
-        <translation>Programme wie dieses von Augury Softwares gibt es nur mit Ihrer Unterstützung. Am besten unterstützen Sie Omenhall, indem Sie Omenhall regelmäßig besuchen und sich an den Diskussionen und anderen Aktivitäten im Forum beteiligen.</translation>
+        <translation>Programme von Augury Softwares wie dieses entstehen und bestehen nur mit Ihrer Unterstützung. Am besten unterstützen Sie Omenhall, indem Sie das Forum regelmäßig besuchen und bei den Diskussionen und anderen Aktivitäten mitmachen.</translation>
     </message>
     <message>
         <source>Visit Omenhall regularly. Support Omenhall by taking part in the discussions and other activities. These softwares cannot be supported and maintained, without you regularly visiting Omenhall</source>
@@ -259,20 +259,20 @@ Möchten Sie nach einem Update suchen?</translation>
     </message>
     <message>
         <source>Omenhall is a FREE online discussion forum for all things mystic. To help Omenhall develop and maintain this software visit Omenhall regularly.</source>
-        <translation>Omenhall ist ein KOSTENLOSES Online-Forum für alles Mystische. Besuchen Sie Omenhall regelmäßig und helfen Sie so, dieses Programm zu pflegen und weiterzuentwickeln.</translation>
+        <translation>Omenhall ist ein kostenloses Online-Forum für alles Mystische. Besuchen Sie Omenhall regelmäßig und helfen Sie so, dieses Programm zu pflegen und weiterzuentwickeln.</translation>
     </message>
     <message>
         <source>Omenhall needs your help. All you need to do is visit Omenhall regularly and take part in the various discussions and activites to help us maintain and develop more Augury Softwares.</source>
-        <translation>Omenhall braucht Ihre Hilfe. Besuchen Sie Omenhall einfach regelmäßig und beteiligen Sie sich an den Diskussionen und Aktivitäten. So helfen Sie uns, weitere Augury Softwares zu pflegen und zu entwickeln.</translation>
+        <translation>Omenhall braucht Ihre Hilfe. Besuchen Sie Omenhall einfach regelmäßig und beteiligen Sie sich an den Diskussionen und Aktivitäten. So helfen Sie uns, die Programme von Augury Softwares zu pflegen und weitere zu entwickeln.</translation>
     </message>
     <message>
         <source>If you have enjoyed this software you will surely be interested in our other Augury Softwares. From a single software, we have now grown to become the world’s largest resource of augury softwares. Be it astrology, psychic, tarot, numerology or occult, we have programs in all fields thus giving our users a wide choice depending on their interests.</source>
         <extracomment>The first of two paragraphs in the farewell screen&apos;s right-hand column.</extracomment>
-        <translation>Wenn Ihnen dieses Programm gefallen hat, interessieren Sie sich sicher auch für unsere anderen Augury Softwares. Aus einem einzigen Programm ist die weltweit größte Sammlung von Orakelprogrammen geworden. Ob Astrologie, Hellsehen, Tarot, Numerologie oder Okkultes: Wir haben Programme für alle Bereiche und für jedes Interesse.</translation>
+        <translation>Wenn Ihnen dieses Programm gefallen hat, interessieren Sie sich sicher auch für unsere anderen Programme von Augury Softwares. Angefangen mit einem einzigen Programm, bieten wir heute die weltweit größte Auswahl an Orakelprogrammen. Ob Astrologie, Hellsehen, Tarot, Numerologie oder Okkultes: Wir haben Programme für alle Bereiche und für jedes Interesse.</translation>
     </message>
     <message>
         <source>All the programs in the Augury Softwares suite are simple and easy to use. They are not only fun to use but also very informative. Try them out today and share your experience with your friends and family. </source>
-        <translation>Alle Programme der Augury Softwares sind einfach zu bedienen. Sie machen Spaß und sind zugleich lehrreich. Probieren Sie sie noch heute aus und erzählen Sie Freunden und Familie davon. </translation>
+        <translation>Alle Programme von Augury Softwares sind einfach zu bedienen. Sie machen Spaß und sind zugleich lehrreich. Probieren Sie sie noch heute aus und erzählen Sie Freunden und Familie davon. </translation>
     </message>
     <message>
         <source>Email Address Cannot Contain Space</source>

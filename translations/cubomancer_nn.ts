@@ -6,32 +6,32 @@
     <message>
         <source>Throw a die four times and receive a reading</source>
         <extracomment>One line under the name in a software centre (GNOME Software, KDE Discover).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Kast ein terning fire gonger og få ein spådom</translation>
     </message>
     <message>
         <source>Cubomancer is a small divination toy. Think of a problem, throw one die four times with a button, and receive one of sixteen short readings: the odd and even throws make a pattern that picks the reading.</source>
         <extracomment>A paragraph of the program&apos;s description in a software centre.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Cubomancer er eit lite spådomsleiketøy. Tenk på eit problem, kast éin terning fire gonger med eit klikk og få ein av seksten korte spådomar: Dei like og ulike kasta dannar eit mønster som vel ut spådomen.</translation>
     </message>
     <message>
         <source>Its menus and links open the maker&apos;s web pages (online help, updates, donations) in your default browser; the program itself never talks to the network. When you close it, a farewell screen offers a form to recommend the program to a friend: it opens a page of the maker&apos;s web site whose address carries your name and e-mail address and your friend&apos;s. Once a fortnight the program asks whether to look for an update. The only thing it keeps between runs is the date of that question.</source>
         <extracomment>A paragraph of the program&apos;s description in a software centre.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Menyane og lenkjene opnar nettsidene til utviklaren (hjelp på nettet, oppdateringar, gåver) i standardnettlesaren din; sjølve programmet kommuniserer aldri med nettverket. Når du lukkar det, viser ein avskilsskjerm eit skjema der du kan tilrå programmet til ein ven: Det opnar ei side på nettstaden til utviklaren, og adressa til sida inneheld namnet og e-postadressa di og venen din sine. Kvar fjortande dag spør programmet om det skal sjå etter ei oppdatering. Det einaste programmet tek vare på frå gong til gong, er datoen for det spørsmålet.</translation>
     </message>
     <message>
         <source>The main window, ready for the four throws</source>
         <extracomment>The caption of a screenshot in a software centre.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Hovudvindauget, klart for dei fire kasta</translation>
     </message>
     <message>
         <source>The About box</source>
         <extracomment>The caption of a screenshot in a software centre.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Om-vindauget</translation>
     </message>
     <message>
         <source>The farewell screen shown when the main window closes</source>
         <extracomment>The caption of a screenshot in a software centre.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Avskilsskjermen som kjem fram når hovudvindauget blir lukka</translation>
     </message>
 </context>
 <context>
@@ -39,107 +39,107 @@
     <message>
         <source>Dice Oracle</source>
         <extracomment>What kind of program it is, shown under or beside its name in menus.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Terningorakel</translation>
     </message>
     <message>
         <source>Throw a die four times and receive a reading for your problem</source>
         <extracomment>The tooltip of the program&apos;s menu entry.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Kast ein terning fire gonger og få ein spådom om problemet ditt</translation>
     </message>
     <message>
         <source>dice;die;oracle;fortune;divination;reading;</source>
         <extracomment>Search words for the desktop&apos;s search, each followed by a semicolon.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>terning;terningar;orakel;spådom;spå;framtid;dice;oracle;</translation>
     </message>
 </context>
 <context>
     <name>ReadingTable</name>
     <message>
         <source>You are full of female energy. You have the inclination to take care of people. This is the right time to connect to your inner self.</source>
-        <translation type="unfinished"></translation>
+        <translation>Du er full av kvinneleg energi. Du har lett for å ta vare på andre. No er rette tida til å kome i kontakt med ditt indre sjølv.</translation>
     </message>
     <message>
         <source>You are full of male energy. You are full of power and have the urge to accomplish your goals. This is the right time to put your dreams into action.</source>
-        <translation type="unfinished"></translation>
+        <translation>Du er full av mannleg energi. Du er full av kraft og har ein sterk trong til å nå måla dine. No er rette tida til å setje draumane dine ut i livet.</translation>
     </message>
     <message>
         <source>Your visualization of the project is very good. Put it into place and be sure of coming out successful.</source>
-        <translation type="unfinished"></translation>
+        <translation>Du har eit svært godt bilete av prosjektet. Gjennomfør det, så er suksessen sikra.</translation>
     </message>
     <message>
         <source>There may be some issue that is stopping you from proceeding ahead. Think about it and balance it for success.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanskje er det noko som held deg tilbake. Tenk over det og finn den rette balansen, så lukkast du.</translation>
     </message>
     <message>
         <source>This is the time to combine all your efforts. Be patient and your work will bear fruits.</source>
-        <translation type="unfinished"></translation>
+        <translation>No er tida inne til å samle alle kreftene dine. Ver tolmodig, så vil arbeidet ditt bere frukt.</translation>
     </message>
     <message>
         <source>Develop your intuition along with practical side of your mind.</source>
-        <translation type="unfinished"></translation>
+        <translation>Utvikl intuisjonen din saman med den praktiske sansen din.</translation>
     </message>
     <message>
         <source>Your intuitions are very strong. All your decisions may not be practical. Think twice before making important decisions.</source>
-        <translation type="unfinished"></translation>
+        <translation>Intuisjonen din er svært sterk, men kanskje er ikkje alle avgjerdene dine like realistiske. Tenk deg godt om før du tek viktige avgjerder.</translation>
     </message>
     <message>
         <source>You are well balanced at the moment. Think of all the benefits before proceeding ahead with the tasks in hand.</source>
-        <translation type="unfinished"></translation>
+        <translation>Du er i god balanse no. Tenk over alle fordelane før du tek fatt på oppgåvene som ventar.</translation>
     </message>
     <message>
         <source>Think of all the forces that are dominating you. See how these forces have helped you and then make decisions accordingly.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tenk på alle kreftene som har makt over deg. Sjå korleis dei har hjelpt deg, og ta avgjerdene dine ut frå det.</translation>
     </message>
     <message>
         <source>You can see your vision within sight of being accomplished. But all is not right. You will need to be better balanced.</source>
-        <translation type="unfinished"></translation>
+        <translation>Du ser at visjonen din snart kan bli røyndom. Men ikkje alt er som det skal. Du må finne betre balanse.</translation>
     </message>
     <message>
         <source>You have a strong base but you will have to broaden your ideas and views.</source>
-        <translation type="unfinished"></translation>
+        <translation>Du har eit solid grunnlag, men du må utvide ideane og synspunkta dine.</translation>
     </message>
     <message>
         <source>Develop your intuitive powers. Remove all your fears and inhibitions. As you go ahead you will get all the help that you need.</source>
-        <translation type="unfinished"></translation>
+        <translation>Utvikl dei intuitive evnene dine. Legg frå deg all frykt og alle hemningar. Undervegs får du all den hjelpa du treng.</translation>
     </message>
     <message>
         <source>Try to manage a right combination of mind and spirit to get your work completed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Prøv å finne den rette balansen mellom forstand og ånd for å fullføre arbeidet ditt.</translation>
     </message>
     <message>
         <source>Your plan may crumble if you are not too careful.</source>
-        <translation type="unfinished"></translation>
+        <translation>Planen din kan smuldre om du ikkje er forsiktig nok.</translation>
     </message>
     <message>
         <source>You have a strong foundation and an open mind. Throw away all your fears and reach for the stars.</source>
-        <translation type="unfinished"></translation>
+        <translation>Du har eit solid fundament og eit ope sinn. Kast all frykt over bord og strekk deg mot stjernene.</translation>
     </message>
     <message>
         <source>You have buried yourself under worries and tensions. You have lost sight of your goal. Come out from these worries to excel in life.</source>
-        <translation type="unfinished"></translation>
+        <translation>Du har grave deg ned i uro og spenningar. Du har mista målet ditt av syne. Legg uroa bak deg, så kan du blomstre i livet.</translation>
     </message>
 </context>
 <context>
     <name>ReferralText</name>
     <message>
         <source>Your Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Namnet ditt</translation>
     </message>
     <message>
         <source>Your Email Address</source>
-        <translation type="unfinished"></translation>
+        <translation>E-postadressa di</translation>
     </message>
     <message>
         <source>Friend&apos;s Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Namnet til venen din</translation>
     </message>
     <message>
         <source>Friend&apos;s Email Address</source>
-        <translation type="unfinished"></translation>
+        <translation>E-postadressa til venen din</translation>
     </message>
     <message>
         <source>Your Message</source>
-        <translation type="unfinished"></translation>
+        <translation>Meldinga di</translation>
     </message>
 </context>
 <context>
@@ -147,38 +147,38 @@
     <message numerus="yes">
         <source>Roll Your Dice %n Time</source>
         <extracomment>The count of throws, after a throw or the back button (%n is 0 to 4). Keep it short.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Kast: %n</numerusform>
+            <numerusform>Kast: %n</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Roll Your Dice %n Times</source>
         <extracomment>The count of throws, when the window opens and under a reading (%n is 0 or 1). Keep it short.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Kast: %n</numerusform>
+            <numerusform>Kast: %n</numerusform>
         </translation>
     </message>
     <message>
         <source>&amp;Roll Dice</source>
         <extracomment>The roll button before the first back press; the &amp; marks the access key.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kast terningen</translation>
     </message>
     <message>
         <source>R</source>
         <extracomment>One large letter in the die&apos;s place before a throw; R as in Roll.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>?</translation>
     </message>
     <message>
         <source>Show Result</source>
         <extracomment>The roll button after the fourth throw: its next press shows the reading.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Vis resultatet</translation>
     </message>
     <message>
         <source>Roll Dice</source>
         <extracomment>The roll button after a back press: the same words, without an access key.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Kast terningen</translation>
     </message>
 </context>
 <context>
@@ -186,7 +186,7 @@
     <message>
         <source>Cubomancer is running. Close it, then choose Retry.</source>
         <extracomment>A message of the Windows setup program.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Cubomancer køyrer. Lukk programmet og vel så «Prøv igjen».</translation>
     </message>
 </context>
 <context>
@@ -194,205 +194,206 @@
     <message>
         <source>There maybe an update to this software available
 Do you want to check for an update?</source>
-        <translation type="unfinished"></translation>
+        <translation>Det kan finnast ei oppdatering til dette programmet.
+Vil du sjå etter oppdateringar?</translation>
     </message>
 </context>
 <context>
     <name>frmAbout</name>
     <message>
         <source>Cubomancer is a simple divining tool that helps you find solutions to your day-today problems.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cubomancer er eit enkelt spådomsverktøy som hjelper deg å finne løysingar på kvardagsproblema dine.</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website.</source>
-        <translation type="unfinished"></translation>
+        <translation>Forretningsidé: Start di eiga nettbedrift heimanfrå og ten pengar på nettet. Få dette programmet med ditt eige merke på nettstaden din.</translation>
     </message>
     <message>
         <source>Click here for more details</source>
-        <translation type="unfinished"></translation>
+        <translation>Les meir her</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Click here to visit %1</source>
         <extracomment>%1 is the maker&apos;s home-page address, shown in full.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Klikk her for å besøkje %1</translation>
     </message>
 </context>
 <context>
     <name>frmFarewell</name>
     <message>
         <source>Click Here To Visit Omenhall Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Klikk her og besøk Omenhall no</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Avslutt</translation>
     </message>
     <message>
         <source>Refer A Friend</source>
-        <translation type="unfinished"></translation>
+        <translation>Tilrå til ein ven</translation>
     </message>
     <message>
         <source>Refer A Friend &amp;Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Tilrå &amp;no</translation>
     </message>
     <message>
         <source>Download Augury Softwares</source>
-        <translation type="unfinished"></translation>
+        <translation>Last ned frå Augury Softwares</translation>
     </message>
     <message>
         <source>Click Here To Visit Augury Softwares</source>
-        <translation type="unfinished"></translation>
+        <translation>Besøk Augury Softwares her</translation>
     </message>
     <message>
         <source>Augury Softwares, such as this can be created and maintained only with your support. The best way to support Omenhall is to visit Omenhall regularly and take part in the discussions and other activities on the board.</source>
         <extracomment>Omenhall is the maker&apos;s forum and Augury Softwares its family of programs: names that stay as they are. One of four messages, each in at most four lines of the farewell screen.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Program frå Augury Softwares som dette kan berre lagast og haldast ved like med støtta di. Den beste måten å støtte Omenhall på er å besøkje forumet jamleg og vere med i diskusjonane og dei andre aktivitetane.</translation>
     </message>
     <message>
         <source>Visit Omenhall regularly. Support Omenhall by taking part in the discussions and other activities. These softwares cannot be supported and maintained, without you regularly visiting Omenhall</source>
-        <translation type="unfinished"></translation>
+        <translation>Besøk Omenhall jamleg. Støtt Omenhall ved å vere med i diskusjonane og dei andre aktivitetane. Utan dei jamlege besøka dine på Omenhall kan desse programma ikkje haldast ved like.</translation>
     </message>
     <message>
         <source>Omenhall is a FREE online discussion forum for all things mystic. To help Omenhall develop and maintain this software visit Omenhall regularly.</source>
-        <translation type="unfinished"></translation>
+        <translation>Omenhall er eit gratis nettforum for alt som har med mystikk å gjere. Hjelp Omenhall å utvikle og halde ved like dette programmet: Besøk Omenhall jamleg.</translation>
     </message>
     <message>
         <source>Omenhall needs your help. All you need to do is visit Omenhall regularly and take part in the various discussions and activites to help us maintain and develop more Augury Softwares.</source>
-        <translation type="unfinished"></translation>
+        <translation>Omenhall treng hjelpa di. Alt du treng gjere, er å besøkje Omenhall jamleg og vere med i dei ulike diskusjonane og aktivitetane. Slik hjelper du oss å halde ved like programma frå Augury Softwares og lage nye.</translation>
     </message>
     <message>
         <source>If you have enjoyed this software you will surely be interested in our other Augury Softwares. From a single software, we have now grown to become the world’s largest resource of augury softwares. Be it astrology, psychic, tarot, numerology or occult, we have programs in all fields thus giving our users a wide choice depending on their interests.</source>
         <extracomment>The first of two paragraphs in the farewell screen&apos;s right-hand column.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Har du likt dette programmet, er du sikkert også interessert i dei andre programma våre frå Augury Softwares. Frå eitt einaste program har vi vakse til å bli verdas største samling av spådomsprogram. Astrologi, klarsyn, tarot, numerologi eller okkultisme: Vi har program innan alle felt, så det er noko for kvar smak.</translation>
     </message>
     <message>
         <source>All the programs in the Augury Softwares suite are simple and easy to use. They are not only fun to use but also very informative. Try them out today and share your experience with your friends and family. </source>
-        <translation type="unfinished"></translation>
+        <translation>Alle programma frå Augury Softwares er enkle og lette å bruke. Dei er ikkje berre morosame, men også svært lærerike. Prøv dei i dag og del røynslene dine med vener og familie. </translation>
     </message>
     <message>
         <source>Email Address Cannot Contain Space</source>
-        <translation type="unfinished"></translation>
+        <translation>Ei e-postadresse kan ikkje innehalde mellomrom.</translation>
     </message>
 </context>
 <context>
     <name>frmMain</name>
     <message>
         <source>The Most Popular Online Mystic Discussion Board. Best Resource For Everything Mystic. Visit Omenhall Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Det mest populære nettforumet for mystikk. Den beste kjelda til alt som er mystisk. Besøk Omenhall no</translation>
     </message>
     <message>
         <source>Roll the Dice</source>
-        <translation type="unfinished"></translation>
+        <translation>Kast terningen</translation>
     </message>
     <message>
         <source>Think of the problem on hand and meditate. Open your eyes and click on Roll the Dice</source>
-        <translation type="unfinished"></translation>
+        <translation>Tenk på problemet ditt og mediter. Lat så opp auga og kast terningen.</translation>
     </message>
     <message>
         <source>Cubomancer Result</source>
-        <translation type="unfinished"></translation>
+        <translation>Cubomancer-resultatet ditt</translation>
     </message>
     <message>
         <source>&amp;Back</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tilbake</translation>
     </message>
     <message>
         <source>Offers</source>
-        <translation type="unfinished"></translation>
+        <translation>Tilbod</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
-        <translation type="unfinished"></translation>
+        <translation>Forretningsidé: Start di eiga nettbedrift heimanfrå og ten pengar på nettet. Få dette programmet med ditt eige merke på nettstaden din. Klikk her for å lese meir.</translation>
     </message>
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;&amp;  link here. See &quot;Help&quot; for details.    Click Here for more info on co-branding.</source>
-        <translation type="unfinished"></translation>
+        <translation>Set ditt eige merke på dette programmet: fleire faste besøkjande og meir trafikk. Namnet &amp;&amp; lenkja til nettstaden din står då her. Sjå «Hjelp» for detaljar. Klikk her for å lese meir om co-branding.</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fil</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hjelp</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Avslutt</translation>
     </message>
     <message>
         <source>&amp;Online Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hjelp på nettet</translation>
     </message>
     <message>
         <source>&amp;Visit Us Online</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Besøk nettstaden vår</translation>
     </message>
     <message>
         <source>&amp;Check for Software Update</source>
-        <translation type="unfinished"></translation>
+        <translation>Sjå etter &amp;oppdateringar</translation>
     </message>
     <message>
         <source>&amp;About Software</source>
-        <translation type="unfinished"></translation>
+        <translation>Om &amp;programmet</translation>
     </message>
     <message>
         <source>&amp;Donate</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Gje ei gåve</translation>
     </message>
     <message>
         <source>Make Money &amp;Online</source>
-        <translation type="unfinished"></translation>
+        <translation>Ten pengar på &amp;nettet</translation>
     </message>
     <message>
         <source>Die, not thrown yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Terning, ikkje kasta enno</translation>
     </message>
     <message>
         <source>Die shows %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Terningen viser %1</translation>
     </message>
 </context>
 <context>
     <name>frmStartup</name>
     <message>
         <source>Application is already running</source>
-        <translation type="unfinished"></translation>
+        <translation>Programmet køyrer alt.</translation>
     </message>
 </context>
 <context>
     <name>modTellAFriend</name>
     <message>
         <source>Please Enter Distinct Email Addresses</source>
-        <translation type="unfinished"></translation>
+        <translation>Skriv inn to ulike e-postadresser.</translation>
     </message>
     <message>
         <source>Please Enter Proper Email Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Skriv inn ei gyldig e-postadresse.</translation>
     </message>
     <message>
         <source>Please Enter Your Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Skriv inn namnet ditt.</translation>
     </message>
     <message>
         <source>Please Enter Your Email</source>
-        <translation type="unfinished"></translation>
+        <translation>Skriv inn e-postadressa di.</translation>
     </message>
     <message>
         <source>Please Enter Your Message</source>
-        <translation type="unfinished"></translation>
+        <translation>Skriv inn meldinga di.</translation>
     </message>
     <message>
         <source>Please Enter Your Friend&apos;s Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Skriv inn namnet til venen din.</translation>
     </message>
     <message>
         <source>Please Enter Your Friend&apos;s Email</source>
-        <translation type="unfinished"></translation>
+        <translation>Skriv inn e-postadressa til venen din.</translation>
     </message>
 </context>
 </TS>

@@ -6,32 +6,32 @@
     <message>
         <source>Throw a die four times and receive a reading</source>
         <extracomment>One line under the name in a software centre (GNOME Software, KDE Discover).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Lance um dado quatro vezes e receba uma leitura</translation>
     </message>
     <message>
         <source>Cubomancer is a small divination toy. Think of a problem, throw one die four times with a button, and receive one of sixteen short readings: the odd and even throws make a pattern that picks the reading.</source>
         <extracomment>A paragraph of the program&apos;s description in a software centre.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>O Cubomancer é um pequeno brinquedo de adivinhação. Pense em um problema, lance um dado quatro vezes com um botão e receba uma entre dezesseis leituras curtas: os lançamentos pares e ímpares formam um padrão que escolhe a leitura.</translation>
     </message>
     <message>
         <source>Its menus and links open the maker&apos;s web pages (online help, updates, donations) in your default browser; the program itself never talks to the network. When you close it, a farewell screen offers a form to recommend the program to a friend: it opens a page of the maker&apos;s web site whose address carries your name and e-mail address and your friend&apos;s. Once a fortnight the program asks whether to look for an update. The only thing it keeps between runs is the date of that question.</source>
         <extracomment>A paragraph of the program&apos;s description in a software centre.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Seus menus e links abrem as páginas do autor na web (ajuda online, atualizações, doações) no seu navegador padrão; o programa em si nunca se conecta à rede. Quando você o fecha, uma tela de despedida oferece um formulário para indicar o programa a um amigo: ele abre uma página do site do autor cujo endereço leva o seu nome e e-mail e os do seu amigo. A cada duas semanas, o programa pergunta se deve procurar uma atualização. A única coisa que ele guarda entre uma execução e outra é a data dessa pergunta.</translation>
     </message>
     <message>
         <source>The main window, ready for the four throws</source>
         <extracomment>The caption of a screenshot in a software centre.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>A janela principal, pronta para os quatro lançamentos</translation>
     </message>
     <message>
         <source>The About box</source>
         <extracomment>The caption of a screenshot in a software centre.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>A caixa “Sobre”</translation>
     </message>
     <message>
         <source>The farewell screen shown when the main window closes</source>
         <extracomment>The caption of a screenshot in a software centre.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>A tela de despedida exibida quando a janela principal é fechada</translation>
     </message>
 </context>
 <context>
@@ -39,107 +39,107 @@
     <message>
         <source>Dice Oracle</source>
         <extracomment>What kind of program it is, shown under or beside its name in menus.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Oráculo de dados</translation>
     </message>
     <message>
         <source>Throw a die four times and receive a reading for your problem</source>
         <extracomment>The tooltip of the program&apos;s menu entry.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Lance um dado quatro vezes e receba uma leitura para o seu problema</translation>
     </message>
     <message>
         <source>dice;die;oracle;fortune;divination;reading;</source>
         <extracomment>Search words for the desktop&apos;s search, each followed by a semicolon.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>dados;dado;oráculo;sorte;adivinhação;leitura;destino;dice;oracle;</translation>
     </message>
 </context>
 <context>
     <name>ReadingTable</name>
     <message>
         <source>You are full of female energy. You have the inclination to take care of people. This is the right time to connect to your inner self.</source>
-        <translation type="unfinished"></translation>
+        <translation>Você transborda energia feminina e tende a cuidar das pessoas. Este é o momento certo para se conectar com o seu eu interior.</translation>
     </message>
     <message>
         <source>You are full of male energy. You are full of power and have the urge to accomplish your goals. This is the right time to put your dreams into action.</source>
-        <translation type="unfinished"></translation>
+        <translation>Você transborda energia masculina. Tem muita força e vontade de alcançar seus objetivos. Este é o momento certo para pôr seus sonhos em prática.</translation>
     </message>
     <message>
         <source>Your visualization of the project is very good. Put it into place and be sure of coming out successful.</source>
-        <translation type="unfinished"></translation>
+        <translation>Você visualiza muito bem o seu projeto. Coloque-o em prática e o sucesso estará garantido.</translation>
     </message>
     <message>
         <source>There may be some issue that is stopping you from proceeding ahead. Think about it and balance it for success.</source>
-        <translation type="unfinished"></translation>
+        <translation>Talvez algo esteja impedindo você de seguir em frente. Pense nisso e busque o equilíbrio para ter sucesso.</translation>
     </message>
     <message>
         <source>This is the time to combine all your efforts. Be patient and your work will bear fruits.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este é o momento de unir todos os seus esforços. Tenha paciência e o seu trabalho dará frutos.</translation>
     </message>
     <message>
         <source>Develop your intuition along with practical side of your mind.</source>
-        <translation type="unfinished"></translation>
+        <translation>Desenvolva a sua intuição junto com o lado prático da sua mente.</translation>
     </message>
     <message>
         <source>Your intuitions are very strong. All your decisions may not be practical. Think twice before making important decisions.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sua intuição é muito forte, mas talvez nem todas as suas decisões sejam realistas. Pense bem antes de tomar decisões importantes.</translation>
     </message>
     <message>
         <source>You are well balanced at the moment. Think of all the benefits before proceeding ahead with the tasks in hand.</source>
-        <translation type="unfinished"></translation>
+        <translation>No momento, você está em equilíbrio. Pense em todas as vantagens antes de seguir adiante com as tarefas que tem em mãos.</translation>
     </message>
     <message>
         <source>Think of all the forces that are dominating you. See how these forces have helped you and then make decisions accordingly.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pense em todas as forças que dominam você. Veja como elas ajudaram você e tome suas decisões de acordo com isso.</translation>
     </message>
     <message>
         <source>You can see your vision within sight of being accomplished. But all is not right. You will need to be better balanced.</source>
-        <translation type="unfinished"></translation>
+        <translation>Você vê o seu objetivo ao alcance da mão, mas nem tudo está certo. Você vai precisar de mais equilíbrio.</translation>
     </message>
     <message>
         <source>You have a strong base but you will have to broaden your ideas and views.</source>
-        <translation type="unfinished"></translation>
+        <translation>Você tem uma base sólida, mas precisará ampliar suas ideias e seus pontos de vista.</translation>
     </message>
     <message>
         <source>Develop your intuitive powers. Remove all your fears and inhibitions. As you go ahead you will get all the help that you need.</source>
-        <translation type="unfinished"></translation>
+        <translation>Desenvolva seus poderes intuitivos. Livre-se de todos os medos e inibições. À medida que avançar, você receberá toda a ajuda de que precisa.</translation>
     </message>
     <message>
         <source>Try to manage a right combination of mind and spirit to get your work completed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Procure a combinação certa entre mente e espírito para concluir o seu trabalho.</translation>
     </message>
     <message>
         <source>Your plan may crumble if you are not too careful.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seu plano pode desmoronar se você não tomar muito cuidado.</translation>
     </message>
     <message>
         <source>You have a strong foundation and an open mind. Throw away all your fears and reach for the stars.</source>
-        <translation type="unfinished"></translation>
+        <translation>Você tem alicerces firmes e a mente aberta. Deixe todos os medos para trás e mire nas estrelas.</translation>
     </message>
     <message>
         <source>You have buried yourself under worries and tensions. You have lost sight of your goal. Come out from these worries to excel in life.</source>
-        <translation type="unfinished"></translation>
+        <translation>Você se enterrou em preocupações e tensões e perdeu o seu objetivo de vista. Liberte-se dessas preocupações para brilhar na vida.</translation>
     </message>
 </context>
 <context>
     <name>ReferralText</name>
     <message>
         <source>Your Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Seu nome</translation>
     </message>
     <message>
         <source>Your Email Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Seu endereço de e-mail</translation>
     </message>
     <message>
         <source>Friend&apos;s Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome do seu amigo</translation>
     </message>
     <message>
         <source>Friend&apos;s Email Address</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail do seu amigo</translation>
     </message>
     <message>
         <source>Your Message</source>
-        <translation type="unfinished"></translation>
+        <translation>Sua mensagem</translation>
     </message>
 </context>
 <context>
@@ -147,38 +147,38 @@
     <message numerus="yes">
         <source>Roll Your Dice %n Time</source>
         <extracomment>The count of throws, after a throw or the back button (%n is 0 to 4). Keep it short.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Lançamentos: %n</numerusform>
+            <numerusform>Lançamentos: %n</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Roll Your Dice %n Times</source>
         <extracomment>The count of throws, when the window opens and under a reading (%n is 0 or 1). Keep it short.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Lançamentos: %n</numerusform>
+            <numerusform>Lançamentos: %n</numerusform>
         </translation>
     </message>
     <message>
         <source>&amp;Roll Dice</source>
         <extracomment>The roll button before the first back press; the &amp; marks the access key.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lançar o dado</translation>
     </message>
     <message>
         <source>R</source>
         <extracomment>One large letter in the die&apos;s place before a throw; R as in Roll.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>?</translation>
     </message>
     <message>
         <source>Show Result</source>
         <extracomment>The roll button after the fourth throw: its next press shows the reading.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ver resultado</translation>
     </message>
     <message>
         <source>Roll Dice</source>
         <extracomment>The roll button after a back press: the same words, without an access key.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Lançar o dado</translation>
     </message>
 </context>
 <context>
@@ -186,7 +186,7 @@
     <message>
         <source>Cubomancer is running. Close it, then choose Retry.</source>
         <extracomment>A message of the Windows setup program.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>O Cubomancer está em execução. Feche-o e escolha “Repetir”.</translation>
     </message>
 </context>
 <context>
@@ -194,205 +194,206 @@
     <message>
         <source>There maybe an update to this software available
 Do you want to check for an update?</source>
-        <translation type="unfinished"></translation>
+        <translation>Pode haver uma nova versão deste programa disponível.
+Deseja procurar atualizações?</translation>
     </message>
 </context>
 <context>
     <name>frmAbout</name>
     <message>
         <source>Cubomancer is a simple divining tool that helps you find solutions to your day-today problems.</source>
-        <translation type="unfinished"></translation>
+        <translation>O Cubomancer é um oráculo simples que ajuda você a encontrar soluções para os problemas do dia a dia.</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website.</source>
-        <translation type="unfinished"></translation>
+        <translation>Negócio em casa: crie seu próprio negócio na internet e ganhe dinheiro online. Este programa com a sua marca, para o seu site.</translation>
     </message>
     <message>
         <source>Click here for more details</source>
-        <translation type="unfinished"></translation>
+        <translation>Saiba mais</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Click here to visit %1</source>
         <extracomment>%1 is the maker&apos;s home-page address, shown in full.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Clique aqui para visitar %1</translation>
     </message>
 </context>
 <context>
     <name>frmFarewell</name>
     <message>
         <source>Click Here To Visit Omenhall Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Clique aqui e visite o Omenhall</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sair</translation>
     </message>
     <message>
         <source>Refer A Friend</source>
-        <translation type="unfinished"></translation>
+        <translation>Indique a um amigo</translation>
     </message>
     <message>
         <source>Refer A Friend &amp;Now</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Indicar agora</translation>
     </message>
     <message>
         <source>Download Augury Softwares</source>
-        <translation type="unfinished"></translation>
+        <translation>Downloads da Augury Softwares</translation>
     </message>
     <message>
         <source>Click Here To Visit Augury Softwares</source>
-        <translation type="unfinished"></translation>
+        <translation>Visite a Augury Softwares</translation>
     </message>
     <message>
         <source>Augury Softwares, such as this can be created and maintained only with your support. The best way to support Omenhall is to visit Omenhall regularly and take part in the discussions and other activities on the board.</source>
         <extracomment>Omenhall is the maker&apos;s forum and Augury Softwares its family of programs: names that stay as they are. One of four messages, each in at most four lines of the farewell screen.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Programas como este, da Augury Softwares, só existem graças ao seu apoio. A melhor forma de apoiar o Omenhall é visitá-lo com frequência e participar das discussões e outras atividades do fórum.</translation>
     </message>
     <message>
         <source>Visit Omenhall regularly. Support Omenhall by taking part in the discussions and other activities. These softwares cannot be supported and maintained, without you regularly visiting Omenhall</source>
-        <translation type="unfinished"></translation>
+        <translation>Visite o Omenhall com frequência. Apoie o Omenhall participando das discussões e outras atividades. Sem as suas visitas frequentes ao Omenhall, não é possível manter estes programas.</translation>
     </message>
     <message>
         <source>Omenhall is a FREE online discussion forum for all things mystic. To help Omenhall develop and maintain this software visit Omenhall regularly.</source>
-        <translation type="unfinished"></translation>
+        <translation>O Omenhall é um fórum online gratuito sobre tudo o que é místico. Para ajudar o Omenhall a desenvolver e manter este programa, visite o Omenhall com frequência.</translation>
     </message>
     <message>
         <source>Omenhall needs your help. All you need to do is visit Omenhall regularly and take part in the various discussions and activites to help us maintain and develop more Augury Softwares.</source>
-        <translation type="unfinished"></translation>
+        <translation>O Omenhall precisa da sua ajuda. Basta visitar o Omenhall com frequência e participar das discussões e atividades para nos ajudar a manter e criar mais programas da Augury Softwares.</translation>
     </message>
     <message>
         <source>If you have enjoyed this software you will surely be interested in our other Augury Softwares. From a single software, we have now grown to become the world’s largest resource of augury softwares. Be it astrology, psychic, tarot, numerology or occult, we have programs in all fields thus giving our users a wide choice depending on their interests.</source>
         <extracomment>The first of two paragraphs in the farewell screen&apos;s right-hand column.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Se você gostou deste programa, certamente vai se interessar pelos outros programas da Augury Softwares. Começamos com um único programa e hoje somos a maior coleção de programas de adivinhação do mundo. Astrologia, vidência, tarô, numerologia ou ocultismo: temos programas para todos os gostos.</translation>
     </message>
     <message>
         <source>All the programs in the Augury Softwares suite are simple and easy to use. They are not only fun to use but also very informative. Try them out today and share your experience with your friends and family. </source>
-        <translation type="unfinished"></translation>
+        <translation>Todos os programas da Augury Softwares são simples e fáceis de usar. Além de divertidos, são muito informativos. Experimente-os hoje mesmo e conte a sua experiência aos amigos e à família. </translation>
     </message>
     <message>
         <source>Email Address Cannot Contain Space</source>
-        <translation type="unfinished"></translation>
+        <translation>O endereço de e-mail não pode conter espaços.</translation>
     </message>
 </context>
 <context>
     <name>frmMain</name>
     <message>
         <source>The Most Popular Online Mystic Discussion Board. Best Resource For Everything Mystic. Visit Omenhall Now</source>
-        <translation type="unfinished"></translation>
+        <translation>O fórum místico mais popular da internet. Tudo sobre o mundo místico em um só lugar. Visite o Omenhall!</translation>
     </message>
     <message>
         <source>Roll the Dice</source>
-        <translation type="unfinished"></translation>
+        <translation>Lançar o dado</translation>
     </message>
     <message>
         <source>Think of the problem on hand and meditate. Open your eyes and click on Roll the Dice</source>
-        <translation type="unfinished"></translation>
+        <translation>Pense no seu problema e medite. Depois, abra os olhos e clique em “Lançar o dado”.</translation>
     </message>
     <message>
         <source>Cubomancer Result</source>
-        <translation type="unfinished"></translation>
+        <translation>Resultado do Cubomancer</translation>
     </message>
     <message>
         <source>&amp;Back</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Voltar</translation>
     </message>
     <message>
         <source>Offers</source>
-        <translation type="unfinished"></translation>
+        <translation>Ofertas</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
-        <translation type="unfinished"></translation>
+        <translation>Negócio em casa: crie seu próprio negócio na internet e ganhe dinheiro online. Este programa com a sua marca, para o seu site. Saiba mais.</translation>
     </message>
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;&amp;  link here. See &quot;Help&quot; for details.    Click Here for more info on co-branding.</source>
-        <translation type="unfinished"></translation>
+        <translation>Coloque a marca do seu site neste programa: mais fidelidade e mais tráfego. Aqui aparecerão o nome &amp;&amp; o link do seu site. Detalhes em “Ajuda”. Clique para saber mais sobre co-branding.</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Arquivo</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aj&amp;uda</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sair</translation>
     </message>
     <message>
         <source>&amp;Online Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajuda &amp;online</translation>
     </message>
     <message>
         <source>&amp;Visit Us Online</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Visite nosso site</translation>
     </message>
     <message>
         <source>&amp;Check for Software Update</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Procurar atualizações</translation>
     </message>
     <message>
         <source>&amp;About Software</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sobre o programa</translation>
     </message>
     <message>
         <source>&amp;Donate</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Doar</translation>
     </message>
     <message>
         <source>Make Money &amp;Online</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ganhe dinheiro online</translation>
     </message>
     <message>
         <source>Die, not thrown yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Dado ainda não lançado</translation>
     </message>
     <message>
         <source>Die shows %1</source>
-        <translation type="unfinished"></translation>
+        <translation>O dado mostra %1</translation>
     </message>
 </context>
 <context>
     <name>frmStartup</name>
     <message>
         <source>Application is already running</source>
-        <translation type="unfinished"></translation>
+        <translation>O programa já está em execução.</translation>
     </message>
 </context>
 <context>
     <name>modTellAFriend</name>
     <message>
         <source>Please Enter Distinct Email Addresses</source>
-        <translation type="unfinished"></translation>
+        <translation>Digite dois endereços de e-mail diferentes.</translation>
     </message>
     <message>
         <source>Please Enter Proper Email Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Digite um endereço de e-mail válido.</translation>
     </message>
     <message>
         <source>Please Enter Your Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Digite o seu nome.</translation>
     </message>
     <message>
         <source>Please Enter Your Email</source>
-        <translation type="unfinished"></translation>
+        <translation>Digite o seu endereço de e-mail.</translation>
     </message>
     <message>
         <source>Please Enter Your Message</source>
-        <translation type="unfinished"></translation>
+        <translation>Digite a sua mensagem.</translation>
     </message>
     <message>
         <source>Please Enter Your Friend&apos;s Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Digite o nome do seu amigo.</translation>
     </message>
     <message>
         <source>Please Enter Your Friend&apos;s Email</source>
-        <translation type="unfinished"></translation>
+        <translation>Digite o endereço de e-mail do seu amigo.</translation>
     </message>
 </context>
 </TS>
