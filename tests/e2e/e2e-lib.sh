@@ -134,11 +134,8 @@ start_display() {
     # get one of their own.
     local bus=()
     if [ "$E2E_WINDOW_MANAGER" != openbox ]; then
-        dbus-daemon --session --fork --nopidfile --print-address=3 --print-pid=4 \
-            3>"$E2E_ROOT/wm-bus.address" 4>"$E2E_ROOT/wm-bus.pid" 2>>"$E2E_ROOT/wm.out" ||
-            fail "no session bus for the window manager"
-        E2E_PIDS+=("$(cat "$E2E_ROOT/wm-bus.pid")")
-        bus=(DBUS_SESSION_BUS_ADDRESS="$(head -n1 "$E2E_ROOT/wm-bus.address")")
+        start_private_bus wm
+        bus=(DBUS_SESSION_BUS_ADDRESS="$PRIVATE_BUS")
     fi
     # The window manager is up once it has claimed the screen; on a loaded machine it gets a
     # second chance.
@@ -151,6 +148,16 @@ start_display() {
         kill -9 "$!" 2>/dev/null || true
     done
     fail "$E2E_WINDOW_MANAGER did not start"
+}
+
+# Starts a session bus for a desktop component, logging to NAME.out; sets PRIVATE_BUS to its
+# address.
+start_private_bus() {
+    dbus-daemon --session --fork --nopidfile --print-address=3 --print-pid=4 \
+        3>"$E2E_ROOT/$1-bus.address" 4>"$E2E_ROOT/$1-bus.pid" 2>>"$E2E_ROOT/$1.out" ||
+        fail "no session bus for $1"
+    E2E_PIDS+=("$(cat "$E2E_ROOT/$1-bus.pid")")
+    PRIVATE_BUS=$(head -n1 "$E2E_ROOT/$1-bus.address")
 }
 
 window_manager_running() {
