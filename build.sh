@@ -32,6 +32,8 @@ test_packages=(
     libsm-dev pkgconf
     # Wayland sessions: a compositor with XWayland, and Qt's Wayland plugin
     weston xwayland qt6-wayland
+    # the window managers of KDE Plasma (X11 with Breeze frames, and Wayland) and GNOME
+    kwin-x11 kwin-style-breeze kwin-wayland mutter
     # the Debian package's checks: lintian and hardening-check (devscripts)
     "${package_packages[@]}" lintian devscripts
     # accessibility tests: a private session bus, the desktop's accessibility bus, a screen reader

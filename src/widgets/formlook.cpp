@@ -19,6 +19,17 @@
 
 namespace {
 
+// The margins of the frame the window manager has drawn around the window; none while unknown.
+// Until the window manager sets _NET_FRAME_EXTENTS, Qt 6.4's xcb plugin measures the frame from
+// the window's parent, which KWin 5.27 maps at 1x1 pixel and sizes only afterwards: margins that
+// shrink the window to a point, which no drawn frame has.
+QMargins knownFrame(const QWindow *native)
+{
+    const QMargins frame = native != nullptr ? native->frameMargins() : QMargins();
+    const bool drawn = std::min({frame.left(), frame.top(), frame.right(), frame.bottom()}) >= 0;
+    return drawn ? frame : QMargins();
+}
+
 // Watches a window until it has been centred with its frame known.
 class FrameCentring final : public QObject
 {
@@ -40,8 +51,11 @@ public:
             }
             break;
         case QEvent::Expose:
+        case QEvent::Move:
             // Only once the window manager has placed and mapped the window does a new
             // position count as the program's own, not as a hint for the first placement.
+            // Window managers set the frame's extents before or after the first exposure;
+            // the next exposure or move after them tells.
             if (!m_done && framed()) {
                 m_done = true;
                 m_window->removeEventFilter(this);
@@ -60,7 +74,7 @@ private:
     bool framed() const
     {
         const QWindow *const native = m_window->windowHandle();
-        return native != nullptr && native->isExposed() && !native->frameMargins().isNull();
+        return native != nullptr && native->isExposed() && !knownFrame(native).isNull();
     }
 
     QWidget *m_window;
@@ -165,7 +179,7 @@ void centreOnScreen(QWidget *window)
     if (screen == nullptr)
         return;
     QWindow *const native = window->windowHandle();
-    const QMargins frame = native != nullptr ? native->frameMargins() : QMargins();
+    const QMargins frame = knownFrame(native);
     const QPoint corner = screen->availableGeometry().center() -
                           QRect(QPoint(), window->size().grownBy(frame)).center();
     // The window system takes a shown window's position as that of its frame; a window not

@@ -1,7 +1,8 @@
 #!/bin/bash
 # SPDX-License-Identifier: MIT
-# The window manager's close (Alt+F4 in openbox) takes the same paths as the menus: the main
-# window gives way to the farewell screen, and closing that ends the program with status 0.
+# The window manager's close (Alt+F4 in openbox, KWin and mutter) takes the same paths as the
+# menus: the main window gives way to the farewell screen, and closing that ends the program with
+# status 0.
 source "$(dirname "$0")/../e2e-lib.sh"
 
 start_display

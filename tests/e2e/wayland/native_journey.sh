@@ -6,8 +6,8 @@ source "$(dirname "$0")/../e2e-lib.sh"
 source "$(dirname "$0")/weston-lib.sh"
 
 start_display
-start_weston x11
-APP_ENV=(-u DISPLAY WAYLAND_DISPLAY="$WESTON_SOCKET")
+start_compositor x11
+APP_ENV=(-u DISPLAY WAYLAND_DISPLAY="$COMPOSITOR_SOCKET")
 start_app
 dark_green=0,64,0
 white=255,255,255

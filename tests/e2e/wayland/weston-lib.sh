@@ -1,9 +1,12 @@
 # SPDX-License-Identifier: MIT
 # Helpers of the Wayland end-to-end tests, sourced after e2e-lib.sh: Debian's Weston with
 # XWayland, either headless or as a window on the private X server (xdotool can only reach a
-# compositor through the X server it runs on).
+# compositor through the X server it runs on); with E2E_WINDOW_MANAGER=kwin, KDE Plasma's
+# Wayland session instead, KWin with XWayland, headless.
 
-for tool in weston Xwayland; do
+compositor=weston
+[ "$E2E_WINDOW_MANAGER" != kwin ] || compositor=kwin_wayland
+for tool in "$compositor" Xwayland; do
     if ! command -v "$tool" >/dev/null 2>&1; then
         echo "SKIP ($SCENARIO): $tool is not installed" >&2
         exit 77
@@ -16,32 +19,68 @@ fi
 # The program decides the platform itself here.
 unset QT_QPA_PLATFORM
 
-# Starts Weston with XWayland on the given backend (headless or x11); sets WESTON_SOCKET and
-# XWAYLAND_DISPLAY. XWayland's socket goes where every X server's does; Weston does not make the
-# folder.
-start_weston() {
-    local log=$E2E_ROOT/weston.out
+# Starts the compositor with XWayland on the given backend (headless or x11; KWin only
+# headless); sets COMPOSITOR_SOCKET (its socket's name) and XWAYLAND_DISPLAY. XWayland's socket
+# goes where every X server's does; the compositors do not make the folder.
+start_compositor() {
     if [ ! -d /tmp/.X11-unix ]; then
         mkdir -m 1777 /tmp/.X11-unix 2>/dev/null || {
             echo "SKIP ($SCENARIO): /tmp/.X11-unix is missing and cannot be made" >&2
             exit 77
         }
     fi
-    WESTON_SOCKET=cubomancer-e2e-$$
+    COMPOSITOR_SOCKET=cubomancer-e2e-$$
+    if [ "$compositor" = kwin_wayland ]; then
+        [ "$1" = headless ] || fail "KWin runs here headless only"
+        start_kwin_wayland
+    else
+        start_weston "$1"
+    fi
+}
+
+start_weston() {
+    local log=$E2E_ROOT/weston.out
     # No panel: its launcher must not catch a stray click.
     printf '[shell]\npanel-position=none\n' >"$E2E_ROOT/weston.ini"
     weston --config="$E2E_ROOT/weston.ini" --backend="$1-backend.so" --width=1024 --height=768 \
-        --socket="$WESTON_SOCKET" --xwayland --idle-time=0 >"$log" 2>&1 &
+        --socket="$COMPOSITOR_SOCKET" --xwayland --idle-time=0 >"$log" 2>&1 &
     E2E_PIDS+=($!)
-    poll grep -q 'xserver listening on display' "$log" || fail_weston "Weston did not start"
+    poll grep -q 'xserver listening on display' "$log" || fail_compositor weston "Weston did not start"
     XWAYLAND_DISPLAY=$(sed -n 's/.*xserver listening on display \(:[0-9]*\).*/\1/p' "$log" | head -n1)
-    poll test -S "$XDG_RUNTIME_DIR/$WESTON_SOCKET" || fail_weston "Weston made no socket"
+    poll test -S "$XDG_RUNTIME_DIR/$COMPOSITOR_SOCKET" || fail_compositor weston "Weston made no socket"
 }
 
-fail_weston() {
-    echo "--- weston.out:" >&2
-    tail -n 20 "$E2E_ROOT/weston.out" >&2 || true
-    fail "$1"
+# KWin's Wayland session on its virtual screen, with a session bus of its own. It starts
+# XWayland as its child on the first free display, which the child's command line names.
+start_kwin_wayland() {
+    local kwin log=$E2E_ROOT/kwin.out
+    kwin=$(command -v kwin_wayland)
+    # Debian's kwin_wayland 5.27 carries the file capability cap_sys_resource; where that is
+    # outside the bounding set (in a container) it cannot be run, and a copy without it runs.
+    if ! "$kwin" --version >/dev/null 2>&1; then
+        cp "$kwin" "$E2E_ROOT/bin/kwin_wayland"
+        kwin=$E2E_ROOT/bin/kwin_wayland
+    fi
+    start_private_bus kwin
+    DBUS_SESSION_BUS_ADDRESS=$PRIVATE_BUS "$kwin" --virtual --xwayland --width 1280 --height 1024 \
+        --socket "$COMPOSITOR_SOCKET" >"$log" 2>&1 &
+    KWIN_PID=$!
+    E2E_PIDS+=($KWIN_PID)
+    poll kwin_xwayland_display || fail_compositor kwin "KWin started no XWayland"
+    XWAYLAND_DISPLAY=$(kwin_xwayland_display)
+    poll test -S "$XDG_RUNTIME_DIR/$COMPOSITOR_SOCKET" || fail_compositor kwin "KWin made no socket"
+    DISPLAY=$XWAYLAND_DISPLAY poll window_manager_running || fail_compositor kwin "KWin manages no X windows"
+}
+
+kwin_xwayland_display() {
+    ps -o args= --ppid "$KWIN_PID" | awk '$1 ~ /Xwayland$/ && $2 ~ /^:/ { print $2; found = 1 } END { exit !found }'
+}
+
+# Fails with the compositor's log (NAME.out) and the message.
+fail_compositor() {
+    echo "--- $1.out:" >&2
+    tail -n 20 "$E2E_ROOT/$1.out" >&2 || true
+    fail "$2"
 }
 
 # The program's output must not carry Qt's complaints about platform plugins.

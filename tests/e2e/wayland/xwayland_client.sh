@@ -5,9 +5,9 @@
 source "$(dirname "$0")/../e2e-lib.sh"
 source "$(dirname "$0")/weston-lib.sh"
 
-start_weston headless
+start_compositor headless
 export DISPLAY=$XWAYLAND_DISPLAY
-APP_ENV=(WAYLAND_DISPLAY="$WESTON_SOCKET" XDG_SESSION_TYPE=wayland)
+APP_ENV=(WAYLAND_DISPLAY="$COMPOSITOR_SOCKET" XDG_SESSION_TYPE=wayland)
 start_app
 main=$(wait_for_window "$APP_PID" "$WINDOW_TITLE" '479x*') ||
     fail "no main window among XWayland's clients"
