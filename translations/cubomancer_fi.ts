@@ -53,6 +53,25 @@
     </message>
 </context>
 <context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
+        <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Kyllä</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;Ei</translation>
+    </message>
+</context>
+<context>
     <name>ReadingTable</name>
     <message>
         <source>You are full of female energy. You have the inclination to take care of people. This is the right time to connect to your inner self.</source>
@@ -242,16 +261,16 @@ Haluatko etsiä päivityksiä?</translation>
     </message>
     <message>
         <source>Download Augury Softwares</source>
-        <translation>Augury Softwares -lataukset</translation>
+        <translation>Augury Softwares&#xa0;-lataukset</translation>
     </message>
     <message>
         <source>Click Here To Visit Augury Softwares</source>
-        <translation>Siirry Augury Softwares -sivustolle</translation>
+        <translation>Siirry Augury Softwares&#xa0;-sivustolle</translation>
     </message>
     <message>
         <source>Augury Softwares, such as this can be created and maintained only with your support. The best way to support Omenhall is to visit Omenhall regularly and take part in the discussions and other activities on the board.</source>
         <extracomment>Omenhall is the maker&apos;s forum and Augury Softwares its family of programs: names that stay as they are. One of four messages, each in at most four lines of the farewell screen.</extracomment>
-        <translation>Tällaiset Augury Softwares -ohjelmat syntyvät vain sinun tuellasi. Paras tapa tukea Omenhallia on käydä siellä säännöllisesti ja osallistua foorumin keskusteluihin ja muuhun toimintaan.</translation>
+        <translation>Tällaiset Augury Softwares&#xa0;-ohjelmat syntyvät vain sinun tuellasi. Paras tapa tukea Omenhallia on käydä siellä säännöllisesti ja osallistua foorumin keskusteluihin ja muuhun toimintaan.</translation>
     </message>
     <message>
         <source>Visit Omenhall regularly. Support Omenhall by taking part in the discussions and other activities. These softwares cannot be supported and maintained, without you regularly visiting Omenhall</source>
@@ -263,16 +282,16 @@ Haluatko etsiä päivityksiä?</translation>
     </message>
     <message>
         <source>Omenhall needs your help. All you need to do is visit Omenhall regularly and take part in the various discussions and activites to help us maintain and develop more Augury Softwares.</source>
-        <translation>Omenhall tarvitsee apuasi. Käy vain Omenhallissa säännöllisesti ja osallistu keskusteluihin ja muuhun toimintaan, niin autat meitä ylläpitämään ja kehittämään uusia Augury Softwares -ohjelmia.</translation>
+        <translation>Omenhall tarvitsee apuasi. Käy vain Omenhallissa säännöllisesti ja osallistu keskusteluihin ja muuhun toimintaan, niin autat meitä ylläpitämään ja kehittämään uusia Augury Softwares&#xa0;-ohjelmia.</translation>
     </message>
     <message>
         <source>If you have enjoyed this software you will surely be interested in our other Augury Softwares. From a single software, we have now grown to become the world’s largest resource of augury softwares. Be it astrology, psychic, tarot, numerology or occult, we have programs in all fields thus giving our users a wide choice depending on their interests.</source>
         <extracomment>The first of two paragraphs in the farewell screen&apos;s right-hand column.</extracomment>
-        <translation>Jos pidit tästä ohjelmasta, kiinnostut varmasti myös muista Augury Softwares -ohjelmista. Yhdestä ohjelmasta olemme kasvaneet maailman suurimmaksi ennustusohjelmien kokoelmaksi. Astrologia, selvänäkö, tarot, numerologia tai okkultismi: meiltä löytyy ohjelmia joka makuun.</translation>
+        <translation>Jos pidit tästä ohjelmasta, kiinnostut varmasti myös muista Augury Softwares&#xa0;-ohjelmista. Yhdestä ohjelmasta olemme kasvaneet maailman suurimmaksi ennustusohjelmien kokoelmaksi. Astrologia, selvänäkö, tarot, numerologia tai okkultismi: meiltä löytyy ohjelmia joka makuun.</translation>
     </message>
     <message>
         <source>All the programs in the Augury Softwares suite are simple and easy to use. They are not only fun to use but also very informative. Try them out today and share your experience with your friends and family. </source>
-        <translation>Kaikki Augury Softwares -ohjelmat ovat yksinkertaisia ja helppokäyttöisiä. Ne ovat hauskoja ja samalla hyvin opettavaisia. Kokeile niitä jo tänään ja kerro kokemuksistasi ystävillesi ja perheellesi. </translation>
+        <translation>Kaikki Augury Softwares&#xa0;-ohjelmat ovat yksinkertaisia ja helppokäyttöisiä. Ne ovat hauskoja ja samalla hyvin opettavaisia. Kokeile niitä jo tänään ja kerro kokemuksistasi ystävillesi ja perheellesi. </translation>
     </message>
     <message>
         <source>Email Address Cannot Contain Space</source>

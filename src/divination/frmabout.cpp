@@ -35,7 +35,7 @@ frmAbout::frmAbout(WebLinks &links, QWidget *parent)
     fitToText(ui->lblHomePage);
     // The layout ends the link at the text column's right edge; a longer host name than the
     // layout's would otherwise run off the dialog.
-    keepLeftOf(ui->lblHomePage, ui->Label3->geometry().right() + 1, ui->Label3->x());
+    keepWithin(ui->lblHomePage, ui->Label3->x(), ui->Label3->geometry().right() + 1);
 
     connect(ui->cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
     connect(ui->lblHomePage, &LinkButton::clicked, this, &frmAbout::lblHomePage_Click);

@@ -118,14 +118,20 @@ QString frmFarewell::supportMessage(int k)
 
 QString frmFarewell::promotionText()
 {
-    // The run of spaces pushes the second paragraph onto a line of its own in the wrapped label.
     //: The first of two paragraphs in the farewell screen's right-hand column.
-    return tr("If you have enjoyed this software you will surely be interested in our other "
-              "Augury Softwares. From a single software, we have now grown to become the "
-              "world\u2019s largest resource of augury softwares. Be it astrology, psychic, "
-              "tarot, numerology or occult, we have programs in all fields thus giving our "
-              "users a wide choice depending on their interests.") +
-           QString(61, QChar(u' ')) +
+    static const char first[] =
+        QT_TR_NOOP("If you have enjoyed this software you will surely be interested in our other "
+                   "Augury Softwares. From a single software, we have now grown to become the "
+                   "world\u2019s largest resource of augury softwares. Be it astrology, psychic, "
+                   "tarot, numerology or occult, we have programs in all fields thus giving our "
+                   "users a wide choice depending on their interests.");
+    const QString translated = tr(first);
+    // In English a run of spaces pushes the second paragraph onto a line of its own in the
+    // wrapped label; a translation's lines end elsewhere, and right to left the run would push
+    // the line's words out of the label, so a translation starts it on a new line instead.
+    return translated +
+           (translated == QString::fromUtf8(first) ? QString(61, QChar(u' '))
+                                                   : QStringLiteral("\n")) +
            tr("All the programs in the Augury Softwares suite are simple and easy to use. They "
               "are not only fun to use but also very informative. Try them out today and share "
               "your experience with your friends and family. ");

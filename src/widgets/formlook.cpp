@@ -120,6 +120,7 @@ void adoptFont(QWidget *widget)
 
 void setUpWindow(QWidget *window)
 {
+    mirrorForReadingDirection(window);
     window->setWindowTitle(windowTitle());
     window->setWindowIcon(programIcon());
     adoptFormFonts(window);
@@ -145,9 +146,33 @@ void adoptFormFonts(QWidget *form)
     }
 }
 
+void mirrorForReadingDirection(QWidget *window)
+{
+    if (!window->isRightToLeft())
+        return;
+    const auto widgets = window->findChildren<QWidget *>();
+    for (QWidget *widget : widgets) {
+        // Qt's own parts of a control (named qt_...) are placed by the control.
+        QWidget *const container = widget->parentWidget();
+        if (widget->isWindow() || container->layout() != nullptr ||
+            widget->objectName().startsWith(QLatin1String("qt_")))
+            continue;
+        // A container that a layout places (a main window's central widget) gets its width from
+        // the layout only when shown; a fixed width is known before.
+        const QWidget *const outer = container->parentWidget();
+        const bool laidOut = outer != nullptr && outer->layout() != nullptr &&
+                             container->minimumWidth() == container->maximumWidth();
+        const int width = laidOut ? container->minimumWidth() : container->width();
+        widget->move(width - widget->x() - widget->width(), widget->y());
+    }
+}
+
 void fitToText(QWidget *widget)
 {
+    const QRect before = widget->geometry();
     widget->resize(widget->sizeHint());
+    if (widget->isRightToLeft())
+        widget->move(before.right() + 1 - widget->width(), before.y());
 }
 
 void setSizedCaption(QLabel *label, const QString &caption)
@@ -156,8 +181,15 @@ void setSizedCaption(QLabel *label, const QString &caption)
     fitToText(label);
 }
 
-void keepLeftOf(QWidget *widget, int rightEdge, int leftEdge)
+void keepWithin(QWidget *widget, int leftEdge, int rightEdge)
 {
+    if (widget->isRightToLeft()) {
+        const int overhang = leftEdge - widget->x();
+        if (overhang > 0)
+            widget->move(std::min(rightEdge - widget->width(), widget->x() + overhang),
+                         widget->y());
+        return;
+    }
     const int overhang = widget->x() + widget->width() - rightEdge;
     if (overhang > 0)
         widget->move(std::max(leftEdge, widget->x() - overhang), widget->y());

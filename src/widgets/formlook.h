@@ -23,13 +23,19 @@ void adoptFormFonts(QWidget *form);
 // The same for one widget's own font.
 void adoptFont(QWidget *widget);
 
-// A label or link sized to its text takes the size of its caption, keeping its left and top
-// edges.
+// Qt mirrors what its layouts place, not what a form places by hand: under a right-to-left
+// language each placed control moves to the mirror place in its container. Texts then align to
+// the reading side by Qt's own rule; pictures are not mirrored. setUpWindow calls it.
+void mirrorForReadingDirection(QWidget *window);
+
+// A label or link sized to its text takes the size of its caption, keeping its top edge and the
+// edge its text starts from (the left, or the right under a right-to-left language).
 void fitToText(QWidget *widget);
 void setSizedCaption(QLabel *label, const QString &caption);
 
-// Moves a widget left, as little as needed, so that it ends at rightEdge; never past leftEdge.
-void keepLeftOf(QWidget *widget, int rightEdge, int leftEdge);
+// Moves a widget, as little as needed, back towards where its text starts, so that it ends
+// within leftEdge and rightEdge; never past the edge it starts from.
+void keepWithin(QWidget *widget, int leftEdge, int rightEdge);
 
 // Shrinks a one-line link's font, a quarter point at a time, until its caption fits its width:
 // substitutes for Verdana run wider than Verdana itself.

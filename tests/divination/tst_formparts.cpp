@@ -23,8 +23,8 @@ private Q_SLOTS:
     void adoptFormFonts();
     void childrenFollowTheAdoptedFont();
     void sizedCaptionKeepsLeftAndTop();
-    void keepLeftOf_data();
-    void keepLeftOf();
+    void keepWithin_data();
+    void keepWithin();
     void centreOnScreen();
     void linkButton_data();
     void linkButton();
@@ -96,28 +96,39 @@ void TestFormParts::sizedCaptionKeepsLeftAndTop()
     QVERIFY(qAbs(label->width() - label->fontMetrics().horizontalAdvance(label->text())) <= 1);
 }
 
-void TestFormParts::keepLeftOf_data()
+void TestFormParts::keepWithin_data()
 {
+    QTest::addColumn<Qt::LayoutDirection>("direction");
     QTest::addColumn<int>("x");
     QTest::addColumn<int>("width");
     QTest::addColumn<int>("expectedX");
 
-    // The column runs from 8 to 461.
-    QTest::newRow("fits: stays") << 191 << 250 << 191;
-    QTest::newRow("ends exactly at the edge: stays") << 191 << 270 << 191;
-    QTest::newRow("overhangs: moves left just enough") << 191 << 300 << 161;
-    QTest::newRow("wider than the column: stops at its left edge") << 191 << 500 << 8;
+    // The column runs from 8 to 461 of a form 471 wide; right to left, everything is mirrored.
+    const QList<std::tuple<const char *, int, int, int>> rows{
+        {"fits: stays", 191, 250, 191},
+        {"ends exactly at the edge: stays", 191, 270, 191},
+        {"overhangs: moves back just enough", 191, 300, 161},
+        {"wider than the column: stops at the edge it starts from", 191, 500, 8}};
+    for (const auto &[name, x, width, expectedX] : rows) {
+        QTest::addRow("%s", name) << Qt::LeftToRight << x << width << expectedX;
+        QTest::addRow("%s, right to left", name)
+            << Qt::RightToLeft << 471 - x - width << width << 471 - expectedX - width;
+    }
 }
 
-void TestFormParts::keepLeftOf()
+void TestFormParts::keepWithin()
 {
+    QFETCH(Qt::LayoutDirection, direction);
     QFETCH(int, x);
     QFETCH(int, width);
     QFETCH(int, expectedX);
     QWidget form;
+    form.setLayoutDirection(direction);
+    form.resize(471, 178);
     auto *child = new QWidget(&form);
     child->setGeometry(x, 65, width, 13);
-    ::keepLeftOf(child, 461, 8);
+    const bool mirrored = direction == Qt::RightToLeft;
+    ::keepWithin(child, mirrored ? 471 - 461 : 8, mirrored ? 471 - 8 : 461);
     QCOMPARE(child->pos(), QPoint(expectedX, 65));
     QCOMPARE(child->width(), width);
 }
