@@ -20,13 +20,15 @@ cd "$(dirname "$0")"
 
 # What building and running the program needs; each command adds what its own work needs.
 # Qt's translation tools build the catalogues; Qt's own catalogues give its buttons the language.
-build_packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools fonts-dejavu-core
+build_packages=(cmake ninja-build g++ python3 qt6-base-dev qt6-base-dev-tools fonts-dejavu-core
     qt6-l10n-tools qt6-tools-dev qt6-translations-l10n)
 # the Debian package: its build tools
 package_packages=(build-essential debhelper dpkg-dev)
 test_packages=(
     # a real X session, its tools, the packaging validators, fuzzing and profiling
     xvfb xauth xdotool x11-utils xclip imagemagick openbox desktop-file-utils appstream dbus
+    # Chinese, Japanese and Korean glyphs, which a desktop in those languages has
+    fonts-noto-cjk
     clang libclang-rt-14-dev clang-format valgrind strace dpkg-dev file groff-base man-db
     # the session-manager test client
     libsm-dev pkgconf
@@ -43,7 +45,7 @@ test_packages=(
 # The Windows cross-build: the mingw-w64 compiler, the Debian source tools that fetch Qt's
 # source, NSIS for the setup program and Wine to run what was built, with the C library's locale
 # sources from which Wine learns a language the machine has no locale for.
-windows_packages=(g++-mingw-w64-x86-64-posix dpkg-dev nsis wine wine64 fonts-wine locales)
+windows_packages=(g++-mingw-w64-x86-64-posix dpkg-dev nsis wine wine64 fonts-wine locales zip)
 
 # Installs those of the given packages (and the build's own) that are missing.
 install_missing() {
