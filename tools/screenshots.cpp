@@ -88,6 +88,17 @@ const Shot shots[] = {
          return new frmFarewell(stage.messages, stage.random, stage.links);
      },
      false, "fr_FR"},
+    {"main-ja.png",
+     [](Stage &stage) -> QWidget * { return new frmMain(stage.random, stage.links); }, false,
+     "ja_JP"},
+    {"farewell-ar.png",
+     [](Stage &stage) -> QWidget * {
+         return new frmFarewell(stage.messages, stage.random, stage.links);
+     },
+     false, "ar_EG"},
+    {"main-ru.png",
+     [](Stage &stage) -> QWidget * { return new frmMain(stage.random, stage.links); }, false,
+     "ru_RU"},
 };
 
 bool render(QWidget *window, const QString &path)
