@@ -29,6 +29,8 @@ test_packages=(
     xvfb xauth xdotool x11-utils xclip imagemagick openbox desktop-file-utils appstream dbus
     # Chinese, Japanese and Korean glyphs, which a desktop in those languages has
     fonts-noto-cjk
+    # keyboard layouts of other languages for the end-to-end journeys on their desktops
+    x11-xkb-utils
     clang libclang-rt-14-dev clang-format valgrind strace dpkg-dev file groff-base man-db
     # the session-manager test client
     libsm-dev pkgconf

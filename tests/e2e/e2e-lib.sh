@@ -469,6 +469,61 @@ query_value() {
     return 1
 }
 
+# The text as the program shows it in a language (a catalogue's code: de, ja, ar): the message
+# of the context is looked up as Qt looks it up, in Qt's own catalogue first (installed after the
+# program's, so asked first), then the program's; without a finished translation it stays as
+# written. Needs CATALOGUES (the program's), QT_CATALOGUES (Qt's folder) and LCONVERT.
+translated() {
+    local language=$1 context=$2 text=$3 qt=$QT_CATALOGUES/qtbase_$1.qm
+    local readable=$E2E_ROOT/work/qtbase_$1.ts catalogues=()
+    if [ -e "$qt" ]; then
+        [ -e "$readable" ] || "$LCONVERT" -i "$qt" -o "$readable" || fail "lconvert cannot read $qt"
+        catalogues+=("$readable")
+    fi
+    catalogues+=("$CATALOGUES/cubomancer_$language.ts")
+    python3 -c '
+import sys, xml.etree.ElementTree as tree
+context, text, *catalogues = sys.argv[1:]
+def finished(translation):
+    return translation is not None and translation.text and translation.get("type") is None
+def shown():
+    for catalogue in catalogues:
+        for group in tree.parse(catalogue).iter("context"):
+            for message in group.iter("message") if group.findtext("name") == context else ():
+                if message.findtext("source") == text and finished(message.find("translation")):
+                    return message.find("translation").text
+    return text
+print(shown())' "$context" "$text" "${catalogues[@]}"
+}
+
+# The key that presses the access key of a text in a language, by its X keysym name (w, udiaeresis,
+# Arabic_noon): the letter after the "&" ("&&" is a plain "&"), in lower case, named by the
+# keyboard library Qt uses. The keyboard must have the key: xdotool 3.20160805 types a keysym
+# missing from the keymap by binding it to a spare keycode for the moment of each press, and Qt
+# 6.4's xcb plugin, reading the keymap anew when told of the change, now and then reads it after
+# the binding is undone (here 1 Alt+<Arabic letter> in 12 went unheard): see set_keyboard.
+access_key() {
+    local text letter
+    text=$(translated "$@")
+    text=${text//&&/}
+    [[ "$text" == *"&"?* ]] || fail "no access key in '$text' ($1)"
+    letter=${text#*&}
+    letter=${letter:0:1}
+    python3 -c '
+import ctypes, sys
+xkb = ctypes.CDLL("libxkbcommon.so.0")
+xkb.xkb_utf32_to_keysym.restype = ctypes.c_uint32
+name = ctypes.create_string_buffer(64)
+xkb.xkb_keysym_get_name(xkb.xkb_utf32_to_keysym(ord(sys.argv[1].lower())), name, len(name))
+print(name.value.decode())' "$letter"
+}
+
+# Gives the X server the keyboard layout (an XKB name: de, jp, ara) that a desktop in the
+# language has, so that its letters are on keys.
+set_keyboard() {
+    setxkbmap -layout "$1" || fail "no keyboard layout $1"
+}
+
 # Starts another copy beside the running one (pid FIRST): it must be refused with a box that
 # Enter dismisses, end, and leave FIRST running.
 expect_second_copy_refused() {
