@@ -22,11 +22,15 @@ namespace {
 // The margins of the frame the window manager has drawn around the window; none while unknown.
 // Until the window manager sets _NET_FRAME_EXTENTS, Qt 6.4's xcb plugin measures the frame from
 // the window's parent, which KWin 5.27 maps at 1x1 pixel and sizes only afterwards: margins that
-// shrink the window to a point, which no drawn frame has.
+// shrink the window to a point, which no drawn frame does. A drawn frame may overlap the window
+// by a pixel: Wine 8 gives Windows' frames margins of -1 at the sides.
 QMargins knownFrame(const QWindow *native)
 {
-    const QMargins frame = native != nullptr ? native->frameMargins() : QMargins();
-    const bool drawn = std::min({frame.left(), frame.top(), frame.right(), frame.bottom()}) >= 0;
+    if (native == nullptr)
+        return {};
+    const QMargins frame = native->frameMargins();
+    const QSize outer = native->size().grownBy(frame);
+    const bool drawn = 2 * outer.width() > native->width() && 2 * outer.height() > native->height();
     return drawn ? frame : QMargins();
 }
 

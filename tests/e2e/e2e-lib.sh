@@ -264,12 +264,13 @@ frame_offset_from_centre() {
     echo "$(((2 * (x - left - area_x) + left + w + right - area_w) / 2)),$(((2 * (y - top - area_y) + top + h + bottom - area_h) / 2))"
 }
 
-# Fails unless the window's frame is centred on the screen within a pixel each way.
+# Fails unless the window's frame is centred on the screen within a pixel each way, or within
+# the pixels the third argument allows.
 expect_frame_centred() {
-    local dx dy
+    local dx dy within=${3:-1}
     poll frame_known "$1" || fail "$2: the window manager gave no frame extents"
     IFS=, read -r dx dy <<<"$(frame_offset_from_centre "$1")"
-    [ "${dx#-}" -le 1 ] && [ "${dy#-}" -le 1 ] || fail "$2: frame centre $dx,$dy px off the screen's"
+    [ "${dx#-}" -le "$within" ] && [ "${dy#-}" -le "$within" ] || fail "$2: frame centre $dx,$dy px off the screen's"
     echo "$2: frame centre $dx,$dy px from the screen's"
 }
 
