@@ -229,7 +229,7 @@ A bheil thu airson ùrachadh a lorg?</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website.</source>
-        <translation>Obair aig an taigh: tòisich gnìomhachas air an eadar-lìon is dèan airgead air loidhne. Am prògram seo le do bhrannd fhèin air an làrach agad.</translation>
+        <translation>Obair aig an taigh: tòisich gnìomhachas air loidhne is dèan airgead. Am prògram seo le do bhrannd fhèin.</translation>
     </message>
     <message>
         <source>Click here for more details</source>
@@ -366,11 +366,11 @@ A bheil thu airson ùrachadh a lorg?</translation>
     </message>
     <message>
         <source>&amp;Donate</source>
-        <translation>Thoir &amp;tabhartas</translation>
+        <translation>&amp;Tabhartas</translation>
     </message>
     <message>
         <source>Make Money &amp;Online</source>
-        <translation>Dèan airgead air &amp;loidhne</translation>
+        <translation>Airgead air &amp;loidhne</translation>
     </message>
     <message>
         <source>Die, not thrown yet</source>
