@@ -5,8 +5,8 @@
 ; the user's registry stays, as the Linux package leaves the settings file. A newer setup program
 ; installs over an older one in place, and the same one again repairs the installation. Neither
 ; the setup program nor the uninstaller changes anything while the program runs.
-; Defines: VERSION, PUBLISHER, COPYRIGHT, PROGRAM (cubomancer.exe), LICENSES (Qt's notices), OUTFILE, ICON;
-; COMPRESSOR if not lzma.
+; Defines: VERSION, PUBLISHER, COPYRIGHT, PROGRAM (cubomancer.exe), LICENSES (Qt's notices), OUTFILE, ICON,
+; LANGUAGES (the other languages' file, written from the catalogues); COMPRESSOR if not lzma.
 Unicode true
 ; A 64-bit setup program, which runs on 64-bit Windows and under a 64-bit-only Wine alike.
 Target amd64-unicode
@@ -53,9 +53,12 @@ VIAddVersionKey "LegalCopyright" "${COPYRIGHT}"
 !insertmacro MUI_PAGE_FINISH
 !insertmacro MUI_UNPAGE_CONFIRM
 !insertmacro MUI_UNPAGE_INSTFILES
+; English first: the language of a Windows whose own the setup program does not speak. Each other
+; language's texts come from the program's catalogues, NSIS's own with its language files; the
+; setup program and the uninstaller speak the language of Windows.
 !insertmacro MUI_LANGUAGE "English"
-
 LangString PROGRAM_RUNNING ${LANG_ENGLISH} "Cubomancer is running. Close it, then choose Retry."
+!include "${LANGUAGES}"
 
 ; While it runs, the program holds a named mutex: "Global\<name>-<the user's SID>", or
 ; "Local\<name>" where it could not learn the SID. That mutex, not a locked file, tells that it

@@ -2,10 +2,13 @@
 # SPDX-License-Identifier: MIT
 # The Windows program under Wine, from a silent install of an older version through the journey of
 # the Linux scenarios, an upgrade and a repair, to a silent uninstall that leaves no file behind.
-# While the program runs, the setup program and the uninstaller refuse. Needs SETUP, OLDER_SETUP,
-# OLDER_VERSION, SHIPPED_PROGRAM (the program SETUP installs), WINE_RUN and SETTINGS_KEY too.
+# While the program runs, the setup program and the uninstaller refuse, the setup program in the
+# language of Windows. The program speaks Japanese and Arabic on such a Windows. Needs SETUP,
+# OLDER_SETUP, OLDER_VERSION, SHIPPED_PROGRAM (the program SETUP installs), WINE_RUN, SETTINGS_KEY
+# and NSIS_LANGUAGE_FILES (NSIS's folder of them) too.
 source "$(dirname "$0")/../e2e-lib.sh"
 : "${SETUP:?}" "${OLDER_SETUP:?}" "${OLDER_VERSION:?}" "${SHIPPED_PROGRAM:?}" "${WINE_RUN:?}" "${SETTINGS_KEY:?}"
+: "${NSIS_LANGUAGE_FILES:?}"
 unset QT_QPA_PLATFORM # Qt for Windows has no X11 plugin
 export WINEPREFIX=$E2E_ROOT/wine
 E2E_CLEANUPS+=("wineserver --kill")
@@ -55,6 +58,7 @@ poll test "$(pixels_of_colour "$(grab "$MAIN" panel 51 $((MENU_BAR + 42)) 377 16
     fail "no reading after four throws"
 
 expect_second_copy_refused "$first"
+english_menus=$(grab "$MAIN" menus-en 0 0 479 "$MENU_BAR")
 
 installed >"$E2E_ROOT/installed"
 "$WINE_RUN" "$SETUP" /S && fail "the setup program installed while the program ran"
@@ -62,11 +66,24 @@ installed >"$E2E_ROOT/installed"
 # copy of itself in the temporary folder and ends at once with 0.
 "$WINE_RUN" "$(dirname "$CUBOMANCER")/uninstall.exe" /S "_?=$(winepath -w "$(dirname "$CUBOMANCER")")" &&
     fail "the uninstaller ran while the program ran"
+# On a German Windows the setup program says so in German, titled as NSIS's German file has it;
+# cancelled, it ends as the silent one does.
+LANG=de_DE.UTF-8 LC_ALL='' "$WINE_RUN" "$SETUP" &
+setup=$!
+E2E_PIDS+=("$setup")
+caption=$(sed -n '/^# ^SetupCaption/{n;p;q}' "$NSIS_LANGUAGE_FILES/German.nlf" | tr -d '\r')
+box=$(wait_for_window "$setup" "${caption//'$(^Name)'/Cubomancer $CUBOMANCER_VERSION}") ||
+    fail "no German refusal of the setup program ('$caption')"
+import -frame -window "$box" "$ARTEFACTS/$SCENARIO-setup-de.png"
+keys "$box" Escape
+expect_eq "$(wait_for_exit "$setup")" 2 "exit status of the cancelled German setup program"
 diff "$E2E_ROOT/installed" <(installed) || fail "refused while the program ran, yet changed the above"
 
 exit_to_farewell "$first"
 window_states "$FAREWELL" | grep -q _NET_WM_STATE_ABOVE || fail "the farewell screen is not kept above"
-expect_frame_centred "$FAREWELL" "farewell screen"
+# Wine 8 tells the program the frame of Windows (a title bar 22 pixels high here), not the one
+# openbox draws (20): the centre is the program's within that difference.
+expect_frame_centred "$FAREWELL" "farewell screen" 2
 opened() { [ "$(opened_count)" -ge "${wanted:?}" ]; }
 wanted=1 again_unless opened click_farewell "${FAREWELL_LINK_BOX[@]}" || fail "the link box opened nothing"
 # Wine 8's winebrowser hands a bare host on with the root path's slash.
@@ -84,6 +101,31 @@ for pair in "taf1=Ann & Co=1" "taf2=ann+list@example.org" "taf4=Bob #2 Jones" "t
 done
 keys "$FAREWELL" alt+x
 expect_status_0 "$first" "Exit"
+
+# On a Japanese and an Arabic Windows the program speaks their languages, its menus in Arabic from
+# the right, as Qt's own Arabic catalogue tells it; the window manager's close takes it through
+# the farewell screen to its end.
+menus_start() { convert "$1" -fuzz 20% -trim -format '%X' info:; }
+for locale in ja_JP.UTF-8 ar_EG.UTF-8; do
+    language=${locale%%_*}
+    APP_ENV=(LC_ALL= LC_MESSAGES= LANG="$locale")
+    start_app
+    wait_for_main_window "$APP_PID"
+    menus=$(grab "$MAIN" "menus-$language" 0 0 479 "$MENU_BAR")
+    [ "$(pixels_differing "$menus" "$english_menus")" != 0 ] || fail "the $language menus are the English ones"
+    if [ "$language" = ar ]; then
+        [ "$(menus_start "$menus")" -gt $((479 / 2)) ] || fail "the Arabic menus do not start at the right"
+    else
+        [ "$(menus_start "$menus")" -lt $((479 / 2)) ] || fail "the $language menus do not start at the left"
+    fi
+    import -frame -window "$MAIN" "$ARTEFACTS/$SCENARIO-main-$language.png"
+    keys "$MAIN" alt+F4
+    FAREWELL=$(wait_for_window "$APP_PID" "$WINDOW_TITLE" 741x315) || fail "no $language farewell screen"
+    import -frame -window "$FAREWELL" "$ARTEFACTS/$SCENARIO-farewell-$language.png"
+    keys "$FAREWELL" alt+F4
+    expect_status_0 "$APP_PID" "the $language program's end"
+done
+APP_ENV=()
 
 # The upgrade replaces the program and keeps the user's date; the same setup program again repairs.
 for step in upgrade repair; do
@@ -103,4 +145,4 @@ wineserver --wait
 diff "$E2E_ROOT/before" <(files_of_prefix) || fail "the uninstall left the files above"
 [ -z "$(wine_reg "$uninstall_key" DisplayVersion)" ] || fail "Apps & features still lists the program"
 expect_eq "$(wine_reg "$SETTINGS_KEY" Duration)" "$(today)" "the user's date after the uninstall"
-pass "installed, used, refused a second copy and a setup while running, ended with status 0, upgraded, repaired and uninstalled cleanly"
+pass "installed, used, refused a second copy and a setup while running (in German too), ended with status 0, spoke Japanese and Arabic, upgraded, repaired and uninstalled cleanly"
