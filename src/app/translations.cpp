@@ -11,6 +11,7 @@ namespace {
 // The program's catalogues are built into it. Qt's own come with Qt: a build that carries them
 // (the Windows one) has them built in too, otherwise they are in Qt's translations folder.
 const QString builtIn = QStringLiteral(":/i18n");
+const QString catalogueFile = QStringLiteral("cubomancer_");
 
 // Qt's own texts that each of the program's catalogues carries as well: the word by which Qt
 // mirrors the windows of a right-to-left language, so that they mirror even where Qt's
@@ -41,12 +42,15 @@ QTranslator *loaded(QCoreApplication &application, const QString &file, const QS
 // region, else another region's in the same script (es_MX reads es, zh_HK and zh-Hant zh_TW).
 QString catalogueFor(const QLocale &wanted, const QStringList &catalogues)
 {
+    // Catalogues are named by language code first; only those of the wanted language are looked
+    // at as locales, which reads Qt's locale tables for that language alone.
+    const QString code = QLocale::languageToCode(wanted.language());
     QString best;
     int bestScore = 0;
     for (const QString &name : catalogues) {
-        const QLocale candidate(name);
-        if (candidate.language() != wanted.language())
+        if (name.section(QLatin1Char('_'), 0, 0) != code)
             continue;
+        const QLocale candidate(name);
         const bool regional = name.contains(QLatin1Char('_'));
         const int score = !regional                                     ? 2
                           : candidate.territory() == wanted.territory() ? 3
@@ -60,23 +64,38 @@ QString catalogueFor(const QLocale &wanted, const QStringList &catalogues)
     return best;
 }
 
+// The languages of the catalogues built into the program, matched by hand: a name filter would
+// compile a regular expression, and bring PCRE2 into the memory of the program.
+QStringList builtInCatalogues()
+{
+    const QString suffix = QStringLiteral(".qm");
+    QStringList catalogues;
+    const QStringList files = QDir(builtIn).entryList(QDir::Files);
+    for (const QString &file : files) {
+        if (file.startsWith(catalogueFile) && file.endsWith(suffix))
+            catalogues << file.mid(catalogueFile.size()).chopped(suffix.size());
+    }
+    return catalogues;
+}
+
 } // namespace
 
 QList<QTranslator *> installTranslations(QCoreApplication &application, const QLocale &locale)
 {
-    const QString prefix = QStringLiteral("cubomancer_");
-    QStringList catalogues = QDir(builtIn).entryList({prefix + QStringLiteral("*.qm")});
-    for (QString &name : catalogues)
-        name = name.mid(prefix.size()).chopped(3);
+    QStringList catalogues; // listed once a language other than English is wanted
     const QStringList languages = locale.uiLanguages();
     for (const QString &tag : languages) {
         const QLocale language(tag);
         if (language.language() == QLocale::English)
             return {};
+        if (language.language() == QLocale::C)
+            continue;
+        if (catalogues.isEmpty())
+            catalogues = builtInCatalogues();
         const QString name = catalogueFor(language, catalogues);
         if (name.isEmpty())
             continue;
-        QTranslator *const program = loaded(application, prefix + name, {builtIn});
+        QTranslator *const program = loaded(application, catalogueFile + name, {builtIn});
         if (program == nullptr)
             continue;
         QTranslator *const qt =
