@@ -121,16 +121,6 @@ bool lineFits(const QLineEdit *field)
 // the control within its container. Fields are lineFits' concern.
 bool captionFits(const QWidget *widget)
 {
-    // A frame's title stands where the style puts it, which must lie within the frame.
-    if (const auto *frame = qobject_cast<const QGroupBox *>(widget)) {
-        QStyleOptionGroupBox title;
-        title.initFrom(frame);
-        title.text = frame->title();
-        title.textAlignment = frame->alignment();
-        title.subControls = QStyle::SC_GroupBoxLabel;
-        return frame->rect().contains(frame->style()->subControlRect(
-            QStyle::CC_GroupBox, &title, QStyle::SC_GroupBoxLabel, frame));
-    }
     QStyleOptionButton option;
     option.initFrom(widget);
     const bool checkBox = qobject_cast<const QCheckBox *>(widget) != nullptr;
