@@ -385,12 +385,12 @@ first_background_row() {
     return 1
 }
 
-# Waits up to the deadline for the process to end and prints its exit status.
+# Waits up to the deadline for the process to end; sets EXIT_STATUS to its status. Call it in
+# this shell, never in $(...): a subshell cannot reap the program, and bash then reports -1.
 wait_for_exit() {
-    local pid=$1 status=0
-    poll process_ended "$pid" || return 1
-    wait "$pid" || status=$?
-    echo "$status"
+    EXIT_STATUS=0
+    poll process_ended "$1" || return 1
+    wait "$1" || EXIT_STATUS=$?
 }
 
 process_ended() {
@@ -402,13 +402,10 @@ lock_released() {
     flock --nonblock "$LOCK_FILE" true
 }
 
-# Waits for the process to end with status 0 (waited for in this shell, not a subshell, which
-# cannot always reap it).
+# Waits for the process to end with status 0.
 expect_status_0() {
-    local status=0
-    poll process_ended "$1" || fail "$2: the program did not end"
-    wait "$1" || status=$?
-    expect_eq "$status" 0 "$2: exit status"
+    wait_for_exit "$1" || fail "$2: the program did not end"
+    expect_eq "$EXIT_STATUS" 0 "$2: exit status"
 }
 
 # Waits for the process to end with status 0, its lock given back.

@@ -13,6 +13,5 @@ FAREWELL=$(wait_for_window "$APP_PID" "$WINDOW_TITLE" 741x315) || fail "no farew
 wait_window_gone "$MAIN" || fail "the main window stayed"
 kill -0 "$APP_PID" || fail "the program ended with the main window"
 keys "$FAREWELL" alt+F4
-status=$(wait_for_exit "$APP_PID") || fail "closing the farewell screen did not end the program"
-expect_eq "$status" 0 "exit status"
+expect_status_0 "$APP_PID" "after closing the farewell screen"
 pass "both windows closed by the window manager; status 0"

@@ -21,7 +21,7 @@ screenshot refusal
 expect_eq "$(visible_windows "$second")" 1 "visible windows of the second copy"
 expect_eq "$(message_icon "$box")" information "icon of the refusal"
 keys "$box" Return
-status=$(wait_for_exit "$second") || fail "the second copy did not end after Enter"
+wait_for_exit "$second" || fail "the second copy did not end after Enter"
 expect_eq "$(visible_windows "$first")" 1 "windows of the first copy"
 kill -0 "$first" || fail "the first copy ended"
 expect_eq "$(window_position "$MAIN")" "$position" "position of the first copy's window"
@@ -34,4 +34,4 @@ cp "$CUBOMANCER" "$renamed"
 CUBOMANCER=$renamed start_app
 wait_for_main_window "$APP_PID"
 [ -s "$XDG_CONFIG_HOME/cubomancer-1.15/cubomancer-1.15.conf" ] || fail "the renamed copy kept no settings of its own"
-pass "second copy refused and ended with status $status; the first copy is as it was; a renamed copy starts"
+pass "second copy refused and ended with status $EXIT_STATUS; the first copy is as it was; a renamed copy starts"

@@ -41,7 +41,6 @@ screenshot farewell
 read -r x y _ <<<"$AREA"
 xdotool mousemove "$((x + 5))" "$((y + 5))" click 1
 keys_to_compositor alt+x
-status=$(wait_for_exit "$APP_PID") || fail "the farewell screen's Exit did not end the program"
-expect_eq "$status" 0 "exit status"
+expect_status_0 "$APP_PID" "after the farewell screen's Exit"
 expect_no_platform_warning
 pass "native journey ended with status 0"

@@ -76,7 +76,8 @@ box=$(wait_for_window "$setup" "${caption//'$(^Name)'/Cubomancer $CUBOMANCER_VER
     fail "no German refusal of the setup program ('$caption')"
 import -frame -window "$box" "$ARTEFACTS/$SCENARIO-setup-de.png"
 keys "$box" Escape
-expect_eq "$(wait_for_exit "$setup")" 2 "exit status of the cancelled German setup program"
+wait_for_exit "$setup" || fail "the cancelled German setup program did not end"
+expect_eq "$EXIT_STATUS" 2 "exit status of the cancelled German setup program"
 diff "$E2E_ROOT/installed" <(installed) || fail "refused while the program ran, yet changed the above"
 
 exit_to_farewell "$first"
