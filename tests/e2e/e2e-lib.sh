@@ -316,6 +316,33 @@ keys() {
     xdotool key --clearmodifiers --delay 100 "$@"
 }
 
+# Closes the window with the window manager's Alt+F4 and waits until it is gone. mutter 43 now
+# and then drops and makes again all its key grabs just as a window takes the focus; a press
+# meanwhile goes to the window itself. xev, listening on the window, tells such a press apart
+# (it sees no press the window manager took), and Alt+F4 is pressed again.
+close_with_alt_f4() {
+    local window=$1 log=$E2E_ROOT/work/keys-$1.log attempt
+    xev -id "$window" -event keyboard >"$log" 2>&1 &
+    E2E_PIDS+=($!)
+    # xev listens once it has seen a key pressed in the window (Shift, which does nothing).
+    poll listening "$window" "$log" || fail "xev did not listen to window $window"
+    for attempt in 1 2 3; do
+        keys "$window" alt+F4
+        poll closed_or_pressed_through "$window" "$log" "$attempt" || break
+        window_gone "$window" && return 0
+        echo "Alt+F4 reached window $window, not $E2E_WINDOW_MANAGER; pressed again" >&2
+    done
+    fail "Alt+F4 did not close window $window"
+}
+
+listening() {
+    grep -q 'Shift_L)' "$2" || { keys "$1" Shift_L && false; }
+}
+
+closed_or_pressed_through() {
+    window_gone "$1" || [ "$(grep -A3 'KeyPress event.*synthetic NO' "$2" | grep -c ', F4)')" -ge "$3" ]
+}
+
 type_text() {
     xdotool type --clearmodifiers --delay 20 "$1"
 }

@@ -8,10 +8,9 @@ source "$(dirname "$0")/../e2e-lib.sh"
 start_display
 start_app
 wait_for_main_window "$APP_PID"
-keys "$MAIN" alt+F4
+close_with_alt_f4 "$MAIN"
 FAREWELL=$(wait_for_window "$APP_PID" "$WINDOW_TITLE" 741x315) || fail "no farewell screen"
-wait_window_gone "$MAIN" || fail "the main window stayed"
 kill -0 "$APP_PID" || fail "the program ended with the main window"
-keys "$FAREWELL" alt+F4
+close_with_alt_f4 "$FAREWELL"
 expect_status_0 "$APP_PID" "after closing the farewell screen"
 pass "both windows closed by the window manager; status 0"
