@@ -37,7 +37,15 @@ expect_said "Screen reader on"
 start_app
 wait_for_main_window "$APP_PID"
 activate "$MAIN"
-atspi focused "push button" "Roll Dice"
+button=$(atspi focused "push button" "Roll Dice")
+# Qt 6.4's AT-SPI bridge drops a window's activation and focus that come before it has learnt
+# which events the screen reader listens to: a window shown fast may start unannounced. A user
+# then moves the focus away and back, and Orca follows; so does the test.
+if ! E2E_TIMEOUT=5 poll said "$SPOKEN" "$button"; then
+    echo "Orca did not present the new window: Tab and Shift+Tab" >&2
+    keys "$MAIN" Tab shift+Tab
+fi
+expect_said "$button"
 
 for throw in 1 2 3 4; do
     keys "$MAIN" space
