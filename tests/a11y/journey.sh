@@ -95,5 +95,5 @@ pass "farewell screen and a referral"
 grep -v "^http://\($SITE_HOST\|$HELP_HOST\)/*" "$OPENED_LOG" && fail "an address off the maker's hosts"
 [ "$(opened_count)" -eq "$opened" ] || fail "expected $opened pages opened, got $(opened_count)"
 keys "$FAREWELL" alt+x
-expect_status_0 "$APP_PID" "after Alt+X"
+expect_exit_status "$APP_PID" 0 "after Alt+X"
 pass "left with Alt+X"

@@ -72,4 +72,4 @@ field=$(atspi focused text "$prompts")
 expect_said "$field"
 pass "Orca names the referral field"
 keys "$FAREWELL" alt+x
-wait_for_exit "$APP_PID" >/dev/null || fail "Alt+X did not end the program"
+wait_for_exit "$APP_PID" || fail "Alt+X did not end the program"

@@ -429,15 +429,15 @@ lock_released() {
     flock --nonblock "$LOCK_FILE" true
 }
 
-# Waits for the process to end with status 0.
-expect_status_0() {
-    wait_for_exit "$1" || fail "$2: the program did not end"
-    expect_eq "$EXIT_STATUS" 0 "$2: exit status"
+# Waits for the process to end with the given status.
+expect_exit_status() {
+    wait_for_exit "$1" || fail "$3: the program did not end"
+    expect_eq "$EXIT_STATUS" "$2" "$3: exit status"
 }
 
 # Waits for the process to end with status 0, its lock given back.
 expect_clean_end() {
-    expect_status_0 "$@"
+    expect_exit_status "$1" 0 "$2"
     lock_released || fail "$2: the lock is still held"
 }
 
@@ -545,7 +545,7 @@ expect_second_copy_refused() {
     start_app
     box=$(wait_for_window "$APP_PID" Cubomancer) || fail "a second copy was not refused"
     keys "$box" Return
-    wait_for_exit "$APP_PID" >/dev/null || fail "the refused copy did not end"
+    wait_for_exit "$APP_PID" || fail "the refused copy did not end"
     kill -0 "$first" || fail "the running copy ended"
 }
 

@@ -9,7 +9,7 @@ start_app
 wait_for_main_window "$APP_PID"
 exit_to_farewell "$APP_PID"
 keys "$FAREWELL" alt+x
-expect_status_0 "$APP_PID" "after Alt+X"
+expect_exit_status "$APP_PID" 0 "after Alt+X"
 expect_eq "$(xdotool search --name '^Cubomancer' 2>/dev/null | wc -l)" 0 "windows left on the display"
 expect_eq "$(opened_count)" 0 "addresses opened on the way out"
 

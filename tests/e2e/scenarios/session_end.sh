@@ -48,7 +48,7 @@ start_app
 session_event registered
 wait_for_window "$APP_PID" Cubomancer >/dev/null || fail "a second copy was not refused"
 session_command die
-expect_status_0 "$APP_PID" "the refused copy at the end of its session"
+expect_exit_status "$APP_PID" 0 "the refused copy at the end of its session"
 kill -0 "$first" || fail "the running copy ended with the other one's session"
 
 # Saves leave the running copy as it is; the end of the session ends it.

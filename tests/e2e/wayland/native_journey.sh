@@ -41,6 +41,6 @@ screenshot farewell
 read -r x y _ <<<"$AREA"
 xdotool mousemove "$((x + 5))" "$((y + 5))" click 1
 keys_to_compositor alt+x
-expect_status_0 "$APP_PID" "after the farewell screen's Exit"
+expect_exit_status "$APP_PID" 0 "after the farewell screen's Exit"
 expect_no_platform_warning
 pass "native journey ended with status 0"

@@ -76,8 +76,7 @@ box=$(wait_for_window "$setup" "${caption//'$(^Name)'/Cubomancer $CUBOMANCER_VER
     fail "no German refusal of the setup program ('$caption')"
 import -frame -window "$box" "$ARTEFACTS/$SCENARIO-setup-de.png"
 keys "$box" Escape
-wait_for_exit "$setup" || fail "the cancelled German setup program did not end"
-expect_eq "$EXIT_STATUS" 2 "exit status of the cancelled German setup program"
+expect_exit_status "$setup" 2 "the cancelled German setup program"
 diff "$E2E_ROOT/installed" <(installed) || fail "refused while the program ran, yet changed the above"
 
 exit_to_farewell "$first"
@@ -101,7 +100,7 @@ for pair in "taf1=Ann & Co=1" "taf2=ann+list@example.org" "taf4=Bob #2 Jones" "t
     expect_eq "$(query_value "$address" "${pair%%=*}")" "${pair#*=}" "${pair%%=*}"
 done
 keys "$FAREWELL" alt+x
-expect_status_0 "$first" "Exit"
+expect_exit_status "$first" 0 "Exit"
 
 # On a Japanese and an Arabic Windows the program speaks their languages, its menus in Arabic from
 # the right, as Qt's own Arabic catalogue tells it; the window manager's close takes it through
@@ -121,7 +120,7 @@ for locale in ja_JP.UTF-8 ar_EG.UTF-8; do
     FAREWELL=$(wait_for_window "$APP_PID" "$WINDOW_TITLE" 741x315) || fail "no $language farewell screen"
     import -frame -window "$FAREWELL" "$ARTEFACTS/$SCENARIO-farewell-$language.png"
     keys "$FAREWELL" alt+F4
-    expect_status_0 "$APP_PID" "the $language program's end"
+    expect_exit_status "$APP_PID" 0 "the $language program's end"
 done
 APP_ENV=()
 
