@@ -24,14 +24,17 @@ build_packages=(cmake ninja-build g++ python3 qt6-base-dev qt6-base-dev-tools fo
     qt6-l10n-tools qt6-tools-dev qt6-translations-l10n)
 # the Debian package: its build tools
 package_packages=(build-essential debhelper dpkg-dev)
+# The unit tests: the layout checker, and the fonts a desktop in each of the program's languages
+# has (Chinese, Japanese and Korean; Thai, Devanagari, Bengali and the other scripts of Noto),
+# without which a caption would be drawn with empty boxes.
+check_packages=(clang-format fonts-noto-cjk fonts-noto-core)
 test_packages=(
+    "${check_packages[@]}"
     # a real X session, its tools, the packaging validators, fuzzing and profiling
     xvfb xauth xdotool x11-utils xclip imagemagick openbox desktop-file-utils appstream dbus
-    # Chinese, Japanese and Korean glyphs, which a desktop in those languages has
-    fonts-noto-cjk
     # keyboard layouts of other languages for the end-to-end journeys on their desktops
     x11-xkb-utils
-    clang libclang-rt-14-dev clang-format valgrind strace dpkg-dev file groff-base man-db
+    clang libclang-rt-dev valgrind strace dpkg-dev file groff-base man-db
     # the session-manager test client
     libsm-dev pkgconf
     # Wayland sessions: a compositor with XWayland, and Qt's Wayland plugin
@@ -140,7 +143,7 @@ run)
     exec build/src/cubomancer
     ;;
 check)
-    install_missing clang-format
+    install_missing "${check_packages[@]}"
     configure_and_build build -DCUBOMANCER_WERROR=ON -DBUILD_TESTING=ON
     (cd build && ctest --output-on-failure --timeout 600 -L unit)
     check_layout

@@ -259,7 +259,8 @@ void TestFrmAbout::linksLeaveItOpen()
     runModal(box, [&](frmAbout &open) {
         QWidget *target = open.findChild<QWidget *>(link);
         if (byKeyboard) {
-            QApplication::setActiveWindow(&open);
+            open.activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&open));
             // OK has the focus first; Tab walks on to the links.
             for (int i = 0; i < 3 && QApplication::focusWidget() != target; ++i)
                 QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
