@@ -99,7 +99,7 @@
     </message>
     <message>
         <source>Your intuitions are very strong. All your decisions may not be practical. Think twice before making important decisions.</source>
-        <translation>Vaše intuice je velmi silná, ale ne všechna vaše rozhodnutí musí být praktická. Před důležitým rozhodnutím dvakrát měřte.</translation>
+        <translation>Vaše intuice je velmi silná, ale ne každé vaše rozhodnutí je praktické. Před důležitým rozhodnutím dvakrát měřte.</translation>
     </message>
     <message>
         <source>You are well balanced at the moment. Think of all the benefits before proceeding ahead with the tasks in hand.</source>

@@ -99,7 +99,7 @@
     </message>
     <message>
         <source>Your intuitions are very strong. All your decisions may not be practical. Think twice before making important decisions.</source>
-        <translation>Il tuo intuito è molto forte, ma non tutte le tue decisioni potrebbero essere realistiche. Pensaci bene prima di prendere decisioni importanti.</translation>
+        <translation>Il tuo intuito è molto forte, ma le tue decisioni non sono sempre realistiche. Pensaci bene prima di prendere decisioni importanti.</translation>
     </message>
     <message>
         <source>You are well balanced at the moment. Think of all the benefits before proceeding ahead with the tasks in hand.</source>
@@ -334,7 +334,7 @@ Vuoi cercare gli aggiornamenti?</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation>&amp;Archivio</translation>
+        <translation>&amp;File</translation>
     </message>
     <message>
         <source>&amp;Help</source>

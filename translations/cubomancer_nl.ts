@@ -6,12 +6,12 @@
     <message>
         <source>Throw a die four times and receive a reading</source>
         <extracomment>One line under the name in a software centre (GNOME Software, KDE Discover).</extracomment>
-        <translation>Gooi vier keer een dobbelsteen en krijg een voorspelling</translation>
+        <translation>Gooi vier keer een dobbelsteen en ontvang een voorspelling</translation>
     </message>
     <message>
         <source>Cubomancer is a small divination toy. Think of a problem, throw one die four times with a button, and receive one of sixteen short readings: the odd and even throws make a pattern that picks the reading.</source>
         <extracomment>A paragraph of the program&apos;s description in a software centre.</extracomment>
-        <translation>Cubomancer is een klein waarzegspelletje. Denk aan een probleem, gooi met één klik vier keer een dobbelsteen en krijg een van zestien korte voorspellingen: de even en oneven worpen vormen een patroon dat de voorspelling bepaalt.</translation>
+        <translation>Cubomancer is een klein waarzegspelletje. Denk aan een probleem, gooi vier keer een dobbelsteen, elke keer met een klik op de knop, en ontvang een van zestien korte voorspellingen: de even en oneven worpen vormen een patroon dat de voorspelling bepaalt.</translation>
     </message>
     <message>
         <source>Its menus and links open the maker&apos;s web pages (online help, updates, donations) in your default browser; the program itself never talks to the network. When you close it, a farewell screen offers a form to recommend the program to a friend: it opens a page of the maker&apos;s web site whose address carries your name and e-mail address and your friend&apos;s. Once a fortnight the program asks whether to look for an update. The only thing it keeps between runs is the date of that question.</source>
@@ -44,7 +44,7 @@
     <message>
         <source>Throw a die four times and receive a reading for your problem</source>
         <extracomment>The tooltip of the program&apos;s menu entry.</extracomment>
-        <translation>Gooi vier keer een dobbelsteen en krijg een voorspelling voor je probleem</translation>
+        <translation>Gooi vier keer een dobbelsteen en ontvang een voorspelling voor je probleem</translation>
     </message>
     <message>
         <source>dice;die;oracle;fortune;divination;reading;</source>
@@ -225,7 +225,7 @@ Wil je naar een update zoeken?</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website.</source>
-        <translation>Zakelijke kans voor thuis. Start je eigen internetbedrijf en verdien online geld. Dit programma volledig in de huisstijl van je website.</translation>
+        <translation>Ondernemen vanuit huis. Start je eigen internetbedrijf en verdien online geld. Dit programma volledig in de huisstijl van je website.</translation>
     </message>
     <message>
         <source>Click here for more details</source>
@@ -326,7 +326,7 @@ Wil je naar een update zoeken?</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
-        <translation>Zakelijke kans voor thuis. Start je eigen internetbedrijf en verdien online geld. Dit programma volledig in de huisstijl van je website. Klik hier voor meer informatie.</translation>
+        <translation>Ondernemen vanuit huis. Start je eigen internetbedrijf en verdien online geld. Dit programma volledig in de huisstijl van je website. Klik hier voor meer informatie.</translation>
     </message>
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;&amp;  link here. See &quot;Help&quot; for details.    Click Here for more info on co-branding.</source>

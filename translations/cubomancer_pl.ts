@@ -99,7 +99,7 @@
     </message>
     <message>
         <source>Your intuitions are very strong. All your decisions may not be practical. Think twice before making important decisions.</source>
-        <translation>Twoja intuicja jest bardzo silna, ale nie każda decyzja musi być praktyczna. Przed ważnymi decyzjami zastanów się dwa razy.</translation>
+        <translation>Twoja intuicja jest bardzo silna, ale twoje decyzje nie zawsze są praktyczne. Przed ważnymi decyzjami zastanów się dwa razy.</translation>
     </message>
     <message>
         <source>You are well balanced at the moment. Think of all the benefits before proceeding ahead with the tasks in hand.</source>
@@ -227,7 +227,7 @@ Czy chcesz sprawdzić dostępność aktualizacji?</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website.</source>
-        <translation>Biznes w domu. Załóż własny biznes internetowy i zarabiaj online. Ten program w pełni pod marką twojej witryny.</translation>
+        <translation>Biznes w domu. Załóż własny biznes internetowy i zarabiaj online. Otrzymaj ten program w pełni pod marką swojej witryny.</translation>
     </message>
     <message>
         <source>Click here for more details</source>
@@ -328,7 +328,7 @@ Czy chcesz sprawdzić dostępność aktualizacji?</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
-        <translation>Biznes w domu. Załóż własny biznes internetowy i zarabiaj online. Ten program w pełni pod marką twojej witryny. Kliknij, aby dowiedzieć się więcej.</translation>
+        <translation>Biznes w domu. Załóż własny biznes internetowy i zarabiaj online. Otrzymaj ten program w pełni pod marką swojej witryny. Kliknij, aby dowiedzieć się więcej.</translation>
     </message>
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;&amp;  link here. See &quot;Help&quot; for details.    Click Here for more info on co-branding.</source>

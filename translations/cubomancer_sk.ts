@@ -99,7 +99,7 @@
     </message>
     <message>
         <source>Your intuitions are very strong. All your decisions may not be practical. Think twice before making important decisions.</source>
-        <translation>Vaša intuícia je veľmi silná, ale nie všetky vaše rozhodnutia musia byť praktické. Pred dôležitým rozhodnutím dvakrát merajte.</translation>
+        <translation>Vaša intuícia je veľmi silná, ale nie každé vaše rozhodnutie je praktické. Pred dôležitým rozhodnutím dvakrát merajte.</translation>
     </message>
     <message>
         <source>You are well balanced at the moment. Think of all the benefits before proceeding ahead with the tasks in hand.</source>

@@ -304,7 +304,7 @@ Güncelleme olup olmadığını denetlemek ister misiniz?</translation>
     </message>
     <message>
         <source>Roll the Dice</source>
-        <translation>Zar atma</translation>
+        <translation>Zar Atışı</translation>
     </message>
     <message>
         <source>Think of the problem on hand and meditate. Open your eyes and click on Roll the Dice</source>

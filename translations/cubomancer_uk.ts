@@ -64,7 +64,7 @@
     <name>QPlatformTheme</name>
     <message>
         <source>&amp;Yes</source>
-        <translation>Т&amp;ак</translation>
+        <translation>&amp;Так</translation>
     </message>
     <message>
         <source>&amp;No</source>
