@@ -2,8 +2,9 @@
 // Every text of every window stays legible whatever the desktop's colours: the colour a text is
 // painted with and the background it is painted on differ as much as WCAG 2.x asks. Fields show
 // their text whole whatever the desktop's font. In every language, every caption fits its box at
-// the default fonts, every character has a glyph, no English text is left where a catalogue
-// translates, and a right-to-left language mirrors every placed control.
+// the default fonts, no word is cut where a script has no spaces, every character has a glyph, no
+// English text is left where a catalogue translates, and a right-to-left language mirrors every
+// placed control.
 #include "accessibilitychecks.h"
 #include "app/translations.h"
 #include "divination/frmabout.h"
@@ -28,6 +29,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScopeGuard>
@@ -40,6 +42,7 @@
 #include <QTranslator>
 
 #include <functional>
+#include <memory>
 
 namespace {
 
@@ -117,28 +120,62 @@ bool lineFits(const QLineEdit *field)
            metrics.horizontalAdvance(field->text()) <= inside.width();
 }
 
-// The caption, wrapped where its control wraps, lies within the room its control gives it, and
-// the control within its container. Fields are lineFits' concern.
-bool captionFits(const QWidget *widget)
+// The room a control gives its caption.
+QRect captionRoom(const QWidget *widget)
 {
     QStyleOptionButton option;
     option.initFrom(widget);
     const bool checkBox = qobject_cast<const QCheckBox *>(widget) != nullptr;
-    const QRect room =
-        checkBox || qobject_cast<const QPushButton *>(widget)
-            ? widget->style()->subElementRect(checkBox ? QStyle::SE_CheckBoxContents
-                                                       : QStyle::SE_PushButtonContents,
-                                              &option, widget)
-            : widget->contentsRect();
+    return checkBox || qobject_cast<const QPushButton *>(widget)
+               ? widget->style()->subElementRect(checkBox ? QStyle::SE_CheckBoxContents
+                                                          : QStyle::SE_PushButtonContents,
+                                                 &option, widget)
+               : widget->contentsRect();
+}
+
+bool wraps(const QWidget *widget)
+{
     const auto *label = qobject_cast<const QLabel *>(widget);
-    const bool wraps =
-        label ? label->wordWrap() : qobject_cast<const LinkButton *>(widget) != nullptr;
+    return label ? label->wordWrap() : qobject_cast<const LinkButton *>(widget) != nullptr;
+}
+
+// The caption, wrapped where its control wraps, lies within the room its control gives it, and
+// the control within its container. Fields are lineFits' concern.
+bool captionFits(const QWidget *widget)
+{
+    const QRect room = captionRoom(widget);
     const QRect needed =
         QFontMetrics(widget->font())
-            .boundingRect(room, Qt::TextShowMnemonic | (wraps ? Qt::TextWordWrap : 0),
+            .boundingRect(room, Qt::TextShowMnemonic | (wraps(widget) ? Qt::TextWordWrap : 0),
                           shownText(widget));
     return room.contains(needed) &&
            (widget->isWindow() || widget->parentWidget()->rect().contains(widget->geometry()));
+}
+
+// Thai writes no spaces between words, and a Qt without a Thai dictionary (the Windows one) would
+// break its lines anywhere: a wrapped Thai caption breaks only where its catalogue marks a break,
+// at a space or a zero-width space, never inside a word.
+bool wordsWhole(const QWidget *widget)
+{
+    QString text = shownText(widget).remove(QLatin1Char('&'));
+    text.replace(QLatin1Char('\n'), QChar::LineSeparator);
+    if (!wraps(widget) || std::none_of(text.cbegin(), text.cend(),
+                                       [](QChar c) { return c.script() == QChar::Script_Thai; }))
+        return true;
+    QTextLayout layout(text, widget->font());
+    QTextOption option;
+    option.setWrapMode(QTextOption::WordWrap);
+    layout.setTextOption(option);
+    layout.beginLayout();
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine())
+        line.setLineWidth(captionRoom(widget).width());
+    layout.endLayout();
+    for (int i = 1; i < layout.lineCount(); ++i) {
+        const QChar before = text.at(layout.lineAt(i).textStart() - 1);
+        if (!before.isSpace() && before != QChar(0x200B))
+            return false;
+    }
+    return true;
 }
 
 // Each character is drawn by the widget's font or one Qt falls back on, never as an empty box.
@@ -202,6 +239,8 @@ void expectLegible(QWidget *window, bool atDefaultFonts)
         else if (atDefaultFonts)
             QVERIFY2(captionFits(widget),
                      qPrintable(widget->objectName() + QStringLiteral(" cuts its caption")));
+        QVERIFY2(wordsWhole(widget),
+                 qPrintable(widget->objectName() + QStringLiteral(" cuts a word")));
         QVERIFY2(everyGlyphDrawn(widget),
                  qPrintable(widget->objectName() + QStringLiteral(" lacks a glyph")));
         const auto [text, ground] = paintedColours(widget);
@@ -218,6 +257,16 @@ void expectLegible(QWidget *window, bool atDefaultFonts)
         QVERIFY2(menus->sizeHint().width() <= menus->width(), "the menu bar overflows");
 }
 
+// The language of every catalogue built into the program.
+QStringList builtInLanguages()
+{
+    QStringList languages =
+        QDir(QStringLiteral(":/i18n")).entryList({QStringLiteral("cubomancer_*")});
+    for (QString &file : languages)
+        file = file.section(QLatin1Char('_'), 1).chopped(3);
+    return languages;
+}
+
 // Captions need to fit at the default fonts only.
 const char largeFont[] = "large desktop font";
 
@@ -232,6 +281,8 @@ class TestLegibility : public QObject
 private Q_SLOTS:
     void everyTextReads_data();
     void everyTextReads();
+    void qtsOwnTextsTranslated_data();
+    void qtsOwnTextsTranslated();
     void cleanup() { QApplication::setPalette(QApplication::style()->standardPalette()); }
 
 private:
@@ -290,11 +341,7 @@ void TestLegibility::everyTextReads_data()
                        MessageButtons::YesNo);
          }},
     };
-    // Every catalogue built into the program.
-    QStringList languages =
-        QDir(QStringLiteral(":/i18n")).entryList({QStringLiteral("cubomancer_*")});
-    for (QString &file : languages)
-        file = file.section(QLatin1Char('_'), 1).chopped(3);
+    const QStringList languages = builtInLanguages();
     for (const auto &[name, scene] : scenes) {
         QTest::addRow("%s, light desktop", name) << scene << false << QString();
         QTest::addRow("%s, dark desktop", name) << scene << true << QString();
@@ -360,6 +407,45 @@ void TestLegibility::everyTextReads()
             leftInEnglish << text;
     }
     QVERIFY2(leftInEnglish.isEmpty(), qPrintable(leftInEnglish.join(QStringLiteral(" | "))));
+}
+
+void TestLegibility::qtsOwnTextsTranslated_data()
+{
+    QTest::addColumn<QString>("language");
+    const QStringList languages = builtInLanguages();
+    for (const QString &language : languages)
+        QTest::addRow("%s", qPrintable(language)) << language;
+}
+
+// The fields' context menus and the message boxes' buttons are Qt's: in a language Qt has no
+// catalogue for, the program's own gives them, so that they never stand in English around
+// the language's texts.
+void TestLegibility::qtsOwnTextsTranslated()
+{
+    QFETCH(QString, language);
+    const auto qtsTexts = [] {
+        QLineEdit field;
+        const std::unique_ptr<QMenu> menu(field.createStandardContextMenu());
+        QStringList texts{QCoreApplication::translate("QPlatformTheme", "&Yes"),
+                          QCoreApplication::translate("QPlatformTheme", "&No")};
+        const auto actions = menu->actions();
+        for (const QAction *action : actions)
+            texts << action->text().section(QLatin1Char('\t'), 0, 0);
+        return texts;
+    };
+    const QStringList english = qtsTexts();
+    const QList<QTranslator *> translators = installTranslations(*qApp, QLocale(language));
+    const auto uninstall = qScopeGuard([&translators] { qDeleteAll(translators); });
+    const QStringList shown = qtsTexts();
+    QCOMPARE(shown.size(), english.size());
+    for (qsizetype i = 0; i < shown.size(); ++i) {
+        // A word the language writes as English does ("No" in Spanish) is one a catalogue keeps.
+        const QByteArray source = english.at(i).toUtf8();
+        const bool kept = std::any_of(translators.cbegin(), translators.cend(), [&](auto *t) {
+            return !t->translate(i < 2 ? "QPlatformTheme" : "QLineEdit", source).isEmpty();
+        });
+        QVERIFY2(english.at(i).isEmpty() || shown.at(i) != english.at(i) || kept, source);
+    }
 }
 
 QTEST_MAIN(TestLegibility)

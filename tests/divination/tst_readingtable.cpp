@@ -95,7 +95,7 @@ void TestReadingTable::tableIsComplete_data()
     }
     // A region or script without a catalogue of its own reads its language's.
     for (const auto &[wanted, name] : {std::pair{"es_MX", "es"},
-                                       {"pt_PT", "pt_BR"},
+                                       {"no_NO", "nb"},
                                        {"zh_HK", "zh_TW"},
                                        {"zh-Hant", "zh_TW"},
                                        {"zh_SG", "zh_CN"},
@@ -117,10 +117,10 @@ void TestReadingTable::tableIsComplete()
     QFETCH(QString, language);
     const QList<QTranslator *> translators =
         installTranslations(*QCoreApplication::instance(), locale);
+    const auto uninstall = qScopeGuard([&translators] { qDeleteAll(translators); });
     QCOMPARE(translators.isEmpty(), language.isEmpty());
     if (!language.isEmpty())
         QCOMPARE(QLocale(translators.first()->language()).name(), QLocale(language).name());
-    const auto uninstall = qScopeGuard([&translators] { qDeleteAll(translators); });
     int longest = 0;
     QSet<QString> texts;
     for (int index = 0; index < 16; ++index) {

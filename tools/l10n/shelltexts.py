@@ -130,6 +130,8 @@ def write_nsis(args, out):
     english = list(nsis_texts(args.template))
     out.write("; Generated from the catalogues: the setup program's languages and texts.\n")
     for language, name in (pair.split(":") for pair in args.languages):
+        if not name:  # NSIS has no such language: that Windows gets the English setup
+            continue
         texts = catalogue(os.path.join(args.translations, f"cubomancer_{language}.ts"), "Setup")
         out.write(f'!insertmacro MUI_LANGUAGE "{name}"\n')
         for key, text in english:
