@@ -167,24 +167,24 @@
         <source>Roll Your Dice %n Time</source>
         <extracomment>The count of throws, after a throw or the back button (%n is 0 to 4). Keep it short.</extracomment>
         <translation>
-            <numerusform>عدد الرميات: %n</numerusform>
-            <numerusform>عدد الرميات: %n</numerusform>
-            <numerusform>عدد الرميات: %n</numerusform>
-            <numerusform>عدد الرميات: %n</numerusform>
-            <numerusform>عدد الرميات: %n</numerusform>
-            <numerusform>عدد الرميات: %n</numerusform>
+            <numerusform>عدد الرميات: %Ln</numerusform>
+            <numerusform>عدد الرميات: %Ln</numerusform>
+            <numerusform>عدد الرميات: %Ln</numerusform>
+            <numerusform>عدد الرميات: %Ln</numerusform>
+            <numerusform>عدد الرميات: %Ln</numerusform>
+            <numerusform>عدد الرميات: %Ln</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Roll Your Dice %n Times</source>
         <extracomment>The count of throws, when the window opens and under a reading (%n is 0 or 1). Keep it short.</extracomment>
         <translation>
-            <numerusform>عدد الرميات: %n</numerusform>
-            <numerusform>عدد الرميات: %n</numerusform>
-            <numerusform>عدد الرميات: %n</numerusform>
-            <numerusform>عدد الرميات: %n</numerusform>
-            <numerusform>عدد الرميات: %n</numerusform>
-            <numerusform>عدد الرميات: %n</numerusform>
+            <numerusform>عدد الرميات: %Ln</numerusform>
+            <numerusform>عدد الرميات: %Ln</numerusform>
+            <numerusform>عدد الرميات: %Ln</numerusform>
+            <numerusform>عدد الرميات: %Ln</numerusform>
+            <numerusform>عدد الرميات: %Ln</numerusform>
+            <numerusform>عدد الرميات: %Ln</numerusform>
         </translation>
     </message>
     <message>

@@ -68,7 +68,7 @@
     </message>
     <message>
         <source>&amp;No</source>
-        <translation>&amp;نه</translation>
+        <translation>&amp;خیر</translation>
     </message>
 </context>
 <context>
@@ -167,14 +167,14 @@
         <source>Roll Your Dice %n Time</source>
         <extracomment>The count of throws, after a throw or the back button (%n is 0 to 4). Keep it short.</extracomment>
         <translation>
-            <numerusform>تعداد پرتاب: %n</numerusform>
+            <numerusform>تعداد پرتاب: %Ln</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Roll Your Dice %n Times</source>
         <extracomment>The count of throws, when the window opens and under a reading (%n is 0 or 1). Keep it short.</extracomment>
         <translation>
-            <numerusform>تعداد پرتاب: %n</numerusform>
+            <numerusform>تعداد پرتاب: %Ln</numerusform>
         </translation>
     </message>
     <message>

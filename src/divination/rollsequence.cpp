@@ -5,6 +5,8 @@
 #include "readingtable.h"
 #include "rounding.h"
 
+#include <QLocale>
+
 #include <limits>
 
 namespace {
@@ -53,7 +55,7 @@ void RollSequence::pressRoll()
         return;
     }
     const qint16 die = DrawDieValue();
-    m_view.dieCaption = QString::number(die);
+    m_view.dieCaption = QLocale().toString(die); // in the locale's own digits
     m_rollNumber = appendThrow(m_rollNumber, die);
     //: The roll button after the fourth throw: its next press shows the reading.
     if (m_rollCount == 3)

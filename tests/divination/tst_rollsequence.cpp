@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: MIT
+#include "app/translations.h"
 #include "divination/readingtable.h"
 #include "divination/rollsequence.h"
 #include "divination/rounding.h"
 #include "fakeplatform.h"
 #include "platform/randomsource.h"
 
+#include <QScopeGuard>
 #include <QTest>
+#include <QTranslator>
 
 #include <array>
 
@@ -35,6 +38,8 @@ private Q_SLOTS:
     void workedExample();
     void captionTableOverTwoSequences();
     void firstThrowHasNoLeadingZero();
+    void numbersInTheLocalesDigits_data();
+    void numbersInTheLocalesDigits();
     void appendThrow_data();
     void appendThrow();
     void offCyclePressesStaySafe();
@@ -240,6 +245,36 @@ void TestRollSequence::firstThrowHasNoLeadingZero()
     QCOMPARE(sequence.view().countCaption, QStringLiteral("Roll Your Dice 1 Time"));
 }
 
+void TestRollSequence::numbersInTheLocalesDigits_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::newRow("C") << QStringLiteral("C");
+    QTest::newRow("English") << QStringLiteral("en_US");
+    QTest::newRow("Arabic of Egypt") << QStringLiteral("ar_EG");
+    QTest::newRow("Persian") << QStringLiteral("fa_IR");
+    QTest::newRow("Bengali") << QStringLiteral("bn_BD");
+}
+
+void TestRollSequence::numbersInTheLocalesDigits()
+{
+    QFETCH(QString, locale);
+    QLocale::setDefault(QLocale(locale));
+    const QList<QTranslator *> translators =
+        installTranslations(*QCoreApplication::instance(), QLocale());
+    const auto restore = qScopeGuard([&translators] {
+        qDeleteAll(translators);
+        QLocale::setDefault(QLocale::c());
+    });
+    ScriptedRandom random;
+    random.values = {drawFor(4)};
+    RollSequence sequence(random);
+    sequence.load();
+    sequence.pressRoll();
+    QCOMPARE(sequence.view().dieCaption, QLocale().toString(4));
+    QVERIFY2(sequence.view().countCaption.contains(QLocale().toString(1)),
+             qPrintable(sequence.view().countCaption));
+}
+
 void TestRollSequence::appendThrow_data()
 {
     QTest::addColumn<int>("number");
@@ -298,5 +333,5 @@ void TestRollSequence::offCyclePressesStaySafe()
     QCOMPARE(offCycle.view().reading, reading);
 }
 
-QTEST_APPLESS_MAIN(TestRollSequence)
+QTEST_GUILESS_MAIN(TestRollSequence)
 #include "tst_rollsequence.moc"
