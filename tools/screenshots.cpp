@@ -99,7 +99,28 @@ const Shot shots[] = {
     {"main-ru.png",
      [](Stage &stage) -> QWidget * { return new frmMain(stage.random, stage.links); }, false,
      "ru_RU"},
+    {"main-th.png",
+     [](Stage &stage) -> QWidget * { return new frmMain(stage.random, stage.links); }, false,
+     "th_TH"},
+    {"farewell-hi.png",
+     [](Stage &stage) -> QWidget * {
+         return new frmFarewell(stage.messages, stage.random, stage.links);
+     },
+     false, "hi_IN"},
 };
+
+// The first three pictures (main window, About box, farewell screen) again in one language, for
+// a translator to look at: <name>-<locale>.png.
+QList<Shot> shotsIn(const char *locale)
+{
+    QList<Shot> chosen;
+    for (int i = 0; i < 3; ++i) {
+        Shot shot = shots[i];
+        shot.locale = locale;
+        chosen << shot;
+    }
+    return chosen;
+}
 
 bool render(QWidget *window, const QString &path)
 {
@@ -117,10 +138,14 @@ int main(int argc, char *argv[])
     QApplication application(argc, argv);
     QTextStream err(stderr);
     const QStringList arguments = QCoreApplication::arguments();
-    if (arguments.size() != 2) {
-        err << "usage: cubomancer_screenshots <output folder>\n";
+    if (arguments.size() != 2 && arguments.size() != 3) {
+        err << "usage: cubomancer_screenshots <output folder> [<locale>]\n";
         return 2;
     }
+    const QByteArray onlyLocale = arguments.value(2).toLatin1();
+    const QList<Shot> chosen = onlyLocale.isEmpty()
+                                   ? QList<Shot>(std::begin(shots), std::end(shots))
+                                   : shotsIn(onlyLocale.constData());
     const QDir folder(arguments.at(1));
     if (!folder.mkpath(QStringLiteral("."))) {
         err << "cannot create " << folder.path() << '\n';
@@ -129,13 +154,17 @@ int main(int argc, char *argv[])
 
     const QPalette desktop = QApplication::palette();
     int failures = 0;
-    for (const Shot &shot : shots) {
+    for (const Shot &shot : chosen) {
         QApplication::setPalette(shot.dark ? QPalette(QColor(49, 54, 59)) : desktop);
         const QList<QTranslator *> translators =
             installTranslations(application, QLocale(QLatin1String(shot.locale)));
         Stage stage;
         QWidget *window = shot.build(stage);
-        const QString path = folder.filePath(QLatin1String(shot.fileName));
+        QString name = QLatin1String(shot.fileName);
+        if (!onlyLocale.isEmpty())
+            name.replace(QLatin1String(".png"),
+                         QLatin1Char('-') + QLatin1String(onlyLocale) + QLatin1String(".png"));
+        const QString path = folder.filePath(name);
         if (!render(window, path)) {
             err << "cannot write " << path << '\n';
             ++failures;

@@ -6,12 +6,14 @@
 # and tests drawing offscreen see only this folder. Wine 8 has no Chinese, Japanese or Korean font:
 # the host's Noto Sans CJK (Debian's fonts-noto-cjk), where installed, goes there as well, and the
 # names under which Qt 6.4 looks for one on Windows stand for it (otherwise Wine's font linking
-# draws some of the kanji in a larger face than the kana beside them). Concurrent callers wait for
-# the first.
+# draws some of the kanji in a larger face than the kana beside them). Windows draws Thai with
+# Leelawadee UI and Devanagari and Bengali with Nirmala UI, which a new prefix lacks too: the host's
+# Noto Sans of those scripts (Debian's fonts-noto-core), where installed, stand in, found by Qt
+# through the scripts they cover. Concurrent callers wait for the first.
 set -euo pipefail
 : "${WINEPREFIX:?WINEPREFIX must name the prefix}"
 # What the prefix was given, written once it is complete: an older prefix is given it anew.
-makeup="fonts: Wine's, DejaVu Sans, Noto Sans CJK where installed"
+makeup="fonts: Wine's, DejaVu Sans, Noto Sans CJK, Thai, Devanagari and Bengali where installed"
 ready() { [ "$(cat "$WINEPREFIX/.cubomancer-ready" 2>/dev/null)" = "$makeup" ]; }
 ready && exit 0
 mkdir -p "$(dirname "$WINEPREFIX")"
@@ -29,4 +31,9 @@ if [ -f "$cjk" ]; then
     done
     wineserver --wait
 fi
+for script in Thai Devanagari Bengali; do
+    for font in /usr/share/fonts/truetype/noto/NotoSans"$script"-{Regular,Bold}.ttf; do
+        [ ! -f "$font" ] || cp "$font" "$WINEPREFIX/drive_c/windows/Fonts/"
+    done
+done
 echo "$makeup" >"$WINEPREFIX/.cubomancer-ready"

@@ -1,10 +1,10 @@
 #!/bin/bash
 # SPDX-License-Identifier: MIT
-# On a desktop in another language (the first argument, a catalogue's code: de, ja, ar; the
-# second its keyboard layout: de, jp, ara) the program speaks it, Qt's own buttons included: the
-# access keys its catalogues give take it by keys alone from the reminder's Yes to the farewell's
-# Exit, Enter pressing the button to the reading on the way. Its menu bar is not the English one,
-# and a right-to-left language mirrors the windows.
+# On a desktop in another language (the first argument, a catalogue's code: de, ja, ar, th; the
+# second its keyboard layouts: de, jp, ara, or th,us as a Thai desktop has them) the program
+# speaks it, Qt's own buttons included: the access keys its catalogues give take it by keys alone
+# from the reminder's Yes to the farewell's Exit, Enter pressing the button to the reading on the
+# way. Its menu bar is not the English one, and a right-to-left language mirrors the windows.
 E2E_VARIANT=$1
 source "$(dirname "$0")/../e2e-lib.sh"
 language=$E2E_VARIANT

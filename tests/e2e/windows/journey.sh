@@ -102,11 +102,11 @@ done
 keys "$FAREWELL" alt+x
 expect_exit_status "$first" 0 "Exit"
 
-# On a Japanese and an Arabic Windows the program speaks their languages, its menus in Arabic from
-# the right, as Qt's own Arabic catalogue tells it; the window manager's close takes it through
-# the farewell screen to its end.
+# On a Japanese, an Arabic and a Thai Windows the program speaks their languages, its menus in
+# Arabic from the right, as Qt's own Arabic catalogue tells it; the window manager's close takes it
+# through the farewell screen to its end.
 menus_start() { convert "$1" -fuzz 20% -trim -format '%X' info:; }
-for locale in ja_JP.UTF-8 ar_EG.UTF-8; do
+for locale in ja_JP.UTF-8 ar_EG.UTF-8 th_TH.UTF-8; do
     language=${locale%%_*}
     APP_ENV=(LC_ALL= LC_MESSAGES= LANG="$locale")
     start_app
@@ -142,4 +142,4 @@ wineserver --wait
 diff "$E2E_ROOT/before" <(files_of_prefix) || fail "the uninstall left the files above"
 [ -z "$(wine_reg "$uninstall_key" DisplayVersion)" ] || fail "Apps & features still lists the program"
 expect_eq "$(wine_reg "$SETTINGS_KEY" Duration)" "$(today)" "the user's date after the uninstall"
-pass "installed, used, refused a second copy and a setup while running (in German too), ended with status 0, spoke Japanese and Arabic, upgraded, repaired and uninstalled cleanly"
+pass "installed, used, refused a second copy and a setup while running (in German too), ended with status 0, spoke Japanese, Arabic and Thai, upgraded, repaired and uninstalled cleanly"
