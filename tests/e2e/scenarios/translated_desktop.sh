@@ -1,7 +1,8 @@
 #!/bin/bash
 # SPDX-License-Identifier: MIT
 # On a desktop in another language (the first argument, a catalogue's code: de, ja, ar, th; the
-# second its keyboard layouts: de, jp, ara, or th,us as a Thai desktop has them) the program
+# second its keyboard layouts: de, jp, ara, or us,th, whose English layout types the Thai
+# catalogue's Latin keys: Qt 6.4's menus match the letter typed, not the key's Latin one) the program
 # speaks it, Qt's own buttons included: the access keys its catalogues give take it by keys alone
 # from the reminder's Yes to the farewell's Exit, Enter pressing the button to the reading on the
 # way. Its menu bar is not the English one, and a right-to-left language mirrors the windows.
