@@ -102,9 +102,7 @@ extern "C" void onTerminationSignal(int)
 
 bool ignoredAtStart(int signal)
 {
-    struct sigaction current
-    {
-    };
+    struct sigaction current = {};
     return ::sigaction(signal, nullptr, &current) == 0 && current.sa_handler == SIG_IGN;
 }
 
@@ -182,9 +180,7 @@ void forwardTerminationSignals(QObject *context, std::function<void()> onEnd)
         }
         onEnd();
     });
-    struct sigaction action
-    {
-    };
+    struct sigaction action = {};
     action.sa_handler = onTerminationSignal;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
