@@ -33,7 +33,7 @@ for tool in "${tools[@]}"; do
     fi
 done
 if [ "$E2E_WINDOW_MANAGER" = kwin ] &&
-    ! compgen -G "/usr/lib/*/qt5/plugins/org.kde.kdecoration2/breezedecoration.so" >/dev/null; then
+    ! compgen -G "/usr/lib/*/qt[56]/plugins/org.kde.kdecoration[23]/*breeze*.so" >/dev/null; then
     echo "SKIP ($SCENARIO): KWin's Breeze frames (kwin-style-breeze) are not installed" >&2
     exit 77
 fi

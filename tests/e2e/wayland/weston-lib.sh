@@ -2,10 +2,13 @@
 # Helpers of the Wayland end-to-end tests, sourced after e2e-lib.sh: Debian's Weston with
 # XWayland, either headless or as a window on the private X server (xdotool can only reach a
 # compositor through the X server it runs on); with E2E_WINDOW_MANAGER=kwin, KDE Plasma's
-# Wayland session instead, KWin with XWayland, headless.
+# Wayland session instead, KWin with XWayland, headless; with mutter, GNOME's, mutter headless.
 
-compositor=weston
-[ "$E2E_WINDOW_MANAGER" != kwin ] || compositor=kwin_wayland
+case $E2E_WINDOW_MANAGER in
+kwin) compositor=kwin_wayland ;;
+mutter) compositor=mutter ;;
+*) compositor=weston ;;
+esac
 for tool in "$compositor" Xwayland; do
     if ! command -v "$tool" >/dev/null 2>&1; then
         echo "SKIP ($SCENARIO): $tool is not installed" >&2
@@ -19,8 +22,8 @@ fi
 # The program decides the platform itself here.
 unset QT_QPA_PLATFORM
 
-# Starts the compositor with XWayland on the given backend (headless or x11; KWin only
-# headless); sets COMPOSITOR_SOCKET (its socket's name) and XWAYLAND_DISPLAY. XWayland's socket
+# Starts the compositor with XWayland on the given backend (headless or x11; KWin and mutter
+# only headless); sets COMPOSITOR_SOCKET (its socket's name) and XWAYLAND_DISPLAY. XWayland's socket
 # goes where every X server's does; the compositors do not make the folder.
 start_compositor() {
     if [ ! -d /tmp/.X11-unix ]; then
@@ -30,12 +33,13 @@ start_compositor() {
         }
     fi
     COMPOSITOR_SOCKET=cubomancer-e2e-$$
-    if [ "$compositor" = kwin_wayland ]; then
-        [ "$1" = headless ] || fail "KWin runs here headless only"
-        start_kwin_wayland
-    else
-        start_weston "$1"
-    fi
+    case $compositor in
+    weston) start_weston "$1" ;;
+    *)
+        [ "$1" = headless ] || fail "$compositor runs here headless only"
+        "start_$compositor"
+        ;;
+    esac
 }
 
 start_weston() {
@@ -73,7 +77,30 @@ start_kwin_wayland() {
 }
 
 kwin_xwayland_display() {
-    ps -o args= --ppid "$KWIN_PID" | awk '$1 ~ /Xwayland$/ && $2 ~ /^:/ { print $2; found = 1 } END { exit !found }'
+    xwayland_display_of "$KWIN_PID"
+}
+
+# The X display of the XWayland that the process started as its child.
+xwayland_display_of() {
+    ps -o args= --ppid "$1" | awk '$1 ~ /Xwayland$/ && $2 ~ /^:/ { print $2; found = 1 } END { exit !found }'
+}
+
+# GNOME's Wayland session: mutter on a virtual monitor with a session bus of its own, XWayland
+# started with it.
+start_mutter() {
+    local log=$E2E_ROOT/mutter.out
+    start_private_bus mutter
+    DBUS_SESSION_BUS_ADDRESS=$PRIVATE_BUS mutter --wayland --headless --virtual-monitor 1280x1024 \
+        --wayland-display "$COMPOSITOR_SOCKET" >"$log" 2>&1 &
+    MUTTER_PID=$!
+    E2E_PIDS+=($MUTTER_PID)
+    poll xwayland_display_of "$MUTTER_PID" >/dev/null || fail_compositor mutter "mutter started no XWayland"
+    XWAYLAND_DISPLAY=$(xwayland_display_of "$MUTTER_PID")
+    # Its XWayland admits the clients that know the cookie of its -auth file.
+    XAUTHORITY=$(ps -o args= --ppid "$MUTTER_PID" | sed -n 's/^[^ ]*Xwayland .*-auth \([^ ]*\).*/\1/p')
+    export XAUTHORITY
+    poll test -S "$XDG_RUNTIME_DIR/$COMPOSITOR_SOCKET" || fail_compositor mutter "mutter made no socket"
+    DISPLAY=$XWAYLAND_DISPLAY poll window_manager_running || fail_compositor mutter "mutter manages no X windows"
 }
 
 # Fails with the compositor's log (NAME.out) and the message.
