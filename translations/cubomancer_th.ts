@@ -263,7 +263,7 @@ Do you want to check for an update?</source>
     </message>
     <message>
         <source>Click Here To Visit Augury Softwares</source>
-        <translation>Augury Softwares »</translation>
+        <translation>เยี่ยมชม Augury Softwares</translation>
     </message>
     <message>
         <source>Augury Softwares, such as this can be created and maintained only with your support. The best way to support Omenhall is to visit Omenhall regularly and take part in the discussions and other activities on the board.</source>

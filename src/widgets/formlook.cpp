@@ -203,8 +203,14 @@ void shrinkToFit(QAbstractButton *link)
 {
     constexpr qreal smallest = 6.0;
     QFont font = link->font();
-    while (QFontMetricsF(font).horizontalAdvance(link->text()) > link->width() &&
-           font.pointSizeF() > smallest)
+    // The line's height too: Thai, Devanagari and Bengali, drawn from fonts Qt falls back on,
+    // need a taller line than the link's own font.
+    const auto fits = [link](const QFont &candidate) {
+        const QRectF room(link->rect());
+        return room.contains(QFontMetricsF(candidate).boundingRect(
+            room, Qt::TextSingleLine | Qt::TextShowMnemonic, link->text()));
+    };
+    while (!fits(font) && font.pointSizeF() > smallest)
         font.setPointSizeF(font.pointSizeF() - 0.25);
     link->setFont(font);
 }

@@ -37,8 +37,8 @@ void setSizedCaption(QLabel *label, const QString &caption);
 // within leftEdge and rightEdge; never past the edge it starts from.
 void keepWithin(QWidget *widget, int leftEdge, int rightEdge);
 
-// Shrinks a one-line link's font, a quarter point at a time, until its caption fits its width:
-// substitutes for Verdana run wider than Verdana itself.
+// Shrinks a one-line link's font, a quarter point at a time, until its caption fits its box:
+// substitutes for Verdana run wider than Verdana itself, and some scripts taller.
 void shrinkToFit(QAbstractButton *link);
 
 // Places a window's outer frame, as far as its size is known yet, in the middle of the
