@@ -29,7 +29,7 @@ expect_eq "$(opened_addresses)" "$(home_page_address)" "address opened by the ch
 # run, so the field shows its prompt again, exactly as before it was entered.
 before=$(grab "$FAREWELL" name-before "${FAREWELL_NAME_FIELD[@]}")
 click_farewell "${FAREWELL_NAME[@]}"
-poll test "$(active_window)" = "$FAREWELL" || fail "the farewell screen lost the focus"
+poll is_active "$FAREWELL" || fail "the farewell screen lost the focus"
 same_picture "$(grab "$FAREWELL" name-entered "${FAREWELL_NAME_FIELD[@]}")" "$before" &&
     fail "the prompt was not cleared on entering the name field"
 keys "$FAREWELL" alt+n
