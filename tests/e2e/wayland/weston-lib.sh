@@ -77,7 +77,20 @@ start_kwin_wayland() {
 }
 
 kwin_xwayland_display() {
-    xwayland_display_of "$KWIN_PID"
+    xwayland_display_of "$KWIN_PID" || x_display_locked_by "$KWIN_PID"
+}
+
+# The X display whose lock file names the process: KWin 6 holds XWayland's display itself and
+# starts XWayland only once a client connects.
+x_display_locked_by() {
+    local lock
+    for lock in /tmp/.X*-lock; do
+        [ "$(tr -d ' \n' <"$lock" 2>/dev/null)" = "$1" ] || continue
+        lock=${lock#/tmp/.X}
+        echo ":${lock%-lock}"
+        return 0
+    done
+    return 1
 }
 
 # The X display of the XWayland that the process started as its child.
