@@ -225,7 +225,7 @@ Do you want to check for an update?</source>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website.</source>
-        <translation>Δουλειά από το σπίτι: ξεκινήστε επιχείρηση στο Internet και κερδίστε χρήματα online. Αυτό το λογισμικό με την επωνυμία του ιστότοπού σας.</translation>
+        <translation>Δουλειά από το σπίτι: ξεκινήστε επιχείρηση στο Internet και κερδίστε χρήματα. Το λογισμικό με την επωνυμία σας.</translation>
     </message>
     <message>
         <source>Click here for more details</source>
@@ -330,7 +330,7 @@ Do you want to check for an update?</source>
     </message>
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;&amp;  link here. See &quot;Help&quot; for details.    Click Here for more info on co-branding.</source>
-        <translation>Βάλτε την επωνυμία του ιστότοπού σας σε αυτό το λογισμικό. Αυξήστε την αφοσίωση και την επισκεψιμότητα. Το όνομα &amp;&amp; ο σύνδεσμός σας εδώ. Λεπτομέρειες στη «Βοήθεια». Μάθετε περισσότερα για το co-branding.</translation>
+        <translation>Βάλτε την επωνυμία σας σε αυτό το λογισμικό. Αυξήστε την αφοσίωση και την επισκεψιμότητα. Το όνομα &amp;&amp; ο σύνδεσμός σας εδώ. Δείτε τη «Βοήθεια». Περισσότερα για το co-branding.</translation>
     </message>
     <message>
         <source>&amp;File</source>

@@ -258,12 +258,13 @@ void TestRollSequence::numbersInTheLocalesDigits_data()
 void TestRollSequence::numbersInTheLocalesDigits()
 {
     QFETCH(QString, locale);
+    const QLocale before;
     QLocale::setDefault(QLocale(locale));
     const QList<QTranslator *> translators =
         installTranslations(*QCoreApplication::instance(), QLocale());
-    const auto restore = qScopeGuard([&translators] {
+    const auto restore = qScopeGuard([&translators, &before] {
         qDeleteAll(translators);
-        QLocale::setDefault(QLocale::c());
+        QLocale::setDefault(before);
     });
     ScriptedRandom random;
     random.values = {drawFor(4)};

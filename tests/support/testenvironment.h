@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QDir>
+#include <QFont>
 #include <QLocale>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -18,6 +19,13 @@ inline bool configFolderCanBeClosed()
 {
     return false;
 }
+// Qt 6.4's offscreen platform gives widgets "Sans Serif", a family Windows lacks, where its
+// windows platform gives them the dialogs' font; without a family of its own, Qt then draws the
+// Latin letters beside Devanagari or Bengali with that script's font, which has none.
+inline void giveWidgetsTheDialogsFont()
+{
+    QFont::insertSubstitution(QStringLiteral("Sans Serif"), QStringLiteral("MS Shell Dlg 2"));
+}
 #else
 #include <unistd.h>
 inline constexpr bool settingsLiveInFiles = true;
@@ -25,6 +33,7 @@ inline bool configFolderCanBeClosed()
 {
     return ::geteuid() != 0;
 }
+inline void giveWidgetsTheDialogsFont() {}
 #endif
 
 // Points HOME and the XDG folders at a private temporary folder and pins the locale, so no test
@@ -46,6 +55,7 @@ public:
         QFile::setPermissions(root + QStringLiteral("/runtime"),
                               QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        giveWidgetsTheDialogsFont();
     }
 
     QString path() const { return m_root.path(); }
