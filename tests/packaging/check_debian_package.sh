@@ -47,8 +47,9 @@ upstream=$(field Version | sed 's/^[0-9]*://; s/-[^-]*$//')
 # Package names of a relation field, one a line, without versions.
 names() { field "$1" | tr ',|' '\n\n' | awk '{ print $1 }'; }
 depends=$(names Depends)
-for library in libc6 libstdc++6 libqt6core6 libqt6widgets6; do
-    grep -qxF "$library" <<<"$depends" || fail "Depends lacks $library: '$(field Depends)'"
+# (Debian 13 names Qt's core library libqt6core6t64, after its move to a 64-bit time_t.)
+for library in libc6 libstdc++6 'libqt6core6\(t64\)\?' libqt6widgets6; do
+    grep -qx "$library" <<<"$depends" || fail "Depends lacks $library: '$(field Depends)'"
 done
 recommends=$(names Recommends)
 # xdg-utils opens the web pages; Qt's Wayland plugin runs the program where no X display exists.
