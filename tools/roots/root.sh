@@ -49,7 +49,7 @@ if [ "${1:-}" = --enter ]; then
     chroot "$merged" /usr/bin/env -i HOME=/tmp/home PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
         LANG=C.UTF-8 TERM="${TERM:-dumb}" DEBIAN_FRONTEND=noninteractive ${CI:+CI=$CI} "$@" || status=$?
     # Unmounted here in reverse order; whatever stays busy goes with the namespace.
-    umount -R "$merged" 2>/dev/null || umount -R -l "$merged" || true
+    umount -R "$merged" 2>/dev/null || umount -R -l "$merged" 2>/dev/null || true
     exit "$status"
 fi
 
