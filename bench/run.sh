@@ -50,7 +50,22 @@ if [ "$(nice -n -10 nice 2>/dev/null || echo 0)" -lt "$(nice)" ]; then
 fi
 
 rows=$(mktemp)
-trap 'rm -f "$rows"' EXIT
+fonts=$(mktemp)
+trap 'rm -f "$rows" "$fonts"' EXIT
+# The desktop's sans-serif is DejaVu Sans, the family the forms draw with (Verdana's stand-in), so
+# that the empty window and the program load the same font. Where fontconfig prefers another
+# (Noto Sans, with fonts-noto-core), the program loads a second family, and peak memory measured
+# 1.066 of the empty window offscreen and 1.057 under Xvfb, against 1.053 and 1.045 with DejaVu
+# Sans, at one commit on one machine: the desktop's font, not the program.
+cat >"$fonts" <<'EOF'
+<?xml version="1.0"?>
+<!DOCTYPE fontconfig SYSTEM "urn:fontconfig:fonts.dtd">
+<fontconfig>
+  <include ignore_missing="yes">/etc/fonts/fonts.conf</include>
+  <alias binding="strong"><family>sans-serif</family><prefer><family>DejaVu Sans</family></prefer></alias>
+</fontconfig>
+EOF
+export FONTCONFIG_FILE=$fonts
 failed=0
 run() {
     echo "== ${priority[*]} $*" >&2
