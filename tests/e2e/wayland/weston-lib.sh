@@ -54,10 +54,9 @@ start_weston() {
     poll test -S "$XDG_RUNTIME_DIR/$COMPOSITOR_SOCKET" || fail_compositor weston "Weston made no socket"
 }
 
-# KWin's Wayland session on its virtual screen, with a session bus of its own. It starts
-# XWayland as its child on the first free display, which the child's command line names.
+# KDE Plasma's Wayland session, KWin on its virtual screen.
 start_kwin_wayland() {
-    local kwin log=$E2E_ROOT/kwin.out
+    local kwin
     kwin=$(command -v kwin_wayland)
     # Debian's kwin_wayland 5.27 carries the file capability cap_sys_resource; where that is
     # outside the bounding set (in a container) it cannot be run, and a copy without it runs.
@@ -65,55 +64,43 @@ start_kwin_wayland() {
         cp "$kwin" "$E2E_ROOT/bin/kwin_wayland"
         kwin=$E2E_ROOT/bin/kwin_wayland
     fi
-    start_private_bus kwin
-    DBUS_SESSION_BUS_ADDRESS=$PRIVATE_BUS "$kwin" --virtual --xwayland --width 1280 --height 1024 \
-        --socket "$COMPOSITOR_SOCKET" >"$log" 2>&1 &
-    KWIN_PID=$!
-    E2E_PIDS+=($KWIN_PID)
-    poll kwin_xwayland_display || fail_compositor kwin "KWin started no XWayland"
-    XWAYLAND_DISPLAY=$(kwin_xwayland_display)
-    poll test -S "$XDG_RUNTIME_DIR/$COMPOSITOR_SOCKET" || fail_compositor kwin "KWin made no socket"
-    DISPLAY=$XWAYLAND_DISPLAY poll window_manager_running || fail_compositor kwin "KWin manages no X windows"
+    start_session "$kwin" --virtual --xwayland --width 1280 --height 1024 --socket "$COMPOSITOR_SOCKET"
 }
 
-kwin_xwayland_display() {
-    xwayland_display_of "$KWIN_PID" || x_display_locked_by "$KWIN_PID"
+# GNOME's Wayland session, mutter on a virtual monitor.
+start_mutter() {
+    start_session mutter --wayland --headless --virtual-monitor 1280x1024 \
+        --wayland-display "$COMPOSITOR_SOCKET"
 }
 
-# The X display whose lock file names the process: KWin 6 holds XWayland's display itself and
-# starts XWayland only once a client connects.
-x_display_locked_by() {
+# Starts a desktop's compositor with a session bus of its own. Its XWayland is its child on the
+# display the child's command line names, admitting the clients that know the cookie of its -auth
+# file; KWin 6 starts it only once a client connects, on the display whose lock KWin holds.
+start_session() {
+    start_private_bus "$compositor-bus"
+    DBUS_SESSION_BUS_ADDRESS=$PRIVATE_BUS "$@" >"$E2E_ROOT/$compositor.out" 2>&1 &
+    SESSION_PID=$!
+    E2E_PIDS+=($SESSION_PID)
+    poll session_x_display >/dev/null || fail_compositor "$compositor" "$compositor holds no X display"
+    XWAYLAND_DISPLAY=$(session_x_display)
+    XAUTHORITY=$(ps -o args= --ppid "$SESSION_PID" | sed -n 's/^[^ ]*Xwayland .*-auth \([^ ]*\).*/\1/p' || true)
+    [ -z "$XAUTHORITY" ] || export XAUTHORITY
+    poll test -S "$XDG_RUNTIME_DIR/$COMPOSITOR_SOCKET" || fail_compositor "$compositor" "$compositor made no socket"
+    DISPLAY=$XWAYLAND_DISPLAY poll window_manager_running ||
+        fail_compositor "$compositor" "$compositor manages no X windows"
+}
+
+session_x_display() {
     local lock
+    ps -o args= --ppid "$SESSION_PID" | awk '$1 ~ /Xwayland$/ && $2 ~ /^:/ { print $2; found = 1 } END { exit !found }' &&
+        return 0
     for lock in /tmp/.X*-lock; do
-        [ "$(tr -d ' \n' <"$lock" 2>/dev/null)" = "$1" ] || continue
+        [ -f "$lock" ] && [ "$(tr -d ' \n' <"$lock")" = "$SESSION_PID" ] || continue
         lock=${lock#/tmp/.X}
         echo ":${lock%-lock}"
         return 0
     done
     return 1
-}
-
-# The X display of the XWayland that the process started as its child.
-xwayland_display_of() {
-    ps -o args= --ppid "$1" | awk '$1 ~ /Xwayland$/ && $2 ~ /^:/ { print $2; found = 1 } END { exit !found }'
-}
-
-# GNOME's Wayland session: mutter on a virtual monitor with a session bus of its own, XWayland
-# started with it.
-start_mutter() {
-    local log=$E2E_ROOT/mutter.out
-    start_private_bus mutter
-    DBUS_SESSION_BUS_ADDRESS=$PRIVATE_BUS mutter --wayland --headless --virtual-monitor 1280x1024 \
-        --wayland-display "$COMPOSITOR_SOCKET" >"$log" 2>&1 &
-    MUTTER_PID=$!
-    E2E_PIDS+=($MUTTER_PID)
-    poll xwayland_display_of "$MUTTER_PID" >/dev/null || fail_compositor mutter "mutter started no XWayland"
-    XWAYLAND_DISPLAY=$(xwayland_display_of "$MUTTER_PID")
-    # Its XWayland admits the clients that know the cookie of its -auth file.
-    XAUTHORITY=$(ps -o args= --ppid "$MUTTER_PID" | sed -n 's/^[^ ]*Xwayland .*-auth \([^ ]*\).*/\1/p')
-    export XAUTHORITY
-    poll test -S "$XDG_RUNTIME_DIR/$COMPOSITOR_SOCKET" || fail_compositor mutter "mutter made no socket"
-    DISPLAY=$XWAYLAND_DISPLAY poll window_manager_running || fail_compositor mutter "mutter manages no X windows"
 }
 
 # Fails with the compositor's log (NAME.out) and the message.
