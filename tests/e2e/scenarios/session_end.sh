@@ -49,6 +49,9 @@ session_event registered
 wait_for_window "$APP_PID" Cubomancer >/dev/null || fail "a second copy was not refused"
 session_command die
 expect_exit_status "$APP_PID" 0 "the refused copy at the end of its session"
+# The session manager's commands go to the copy that registered last: once it has let the refused
+# copy go, that is the running one.
+session_event closed
 kill -0 "$first" || fail "the running copy ended with the other one's session"
 
 # Saves leave the running copy as it is; the end of the session ends it.
