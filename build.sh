@@ -169,13 +169,6 @@ test)
     build_windows tests
     (cd build-windows && ctest --output-on-failure --timeout 600)
     check_windows_reproducible
-    # Debian's next release and its newest, each in a root made with mmdebstrap and kept in
-    # ~/.cache/cubomancer/roots (tools/roots/): on sid's Qt the build and the unit tests; on
-    # trixie's those, the end-to-end tests where the window manager has a say, the Debian package,
-    # and the Windows tests above under its Wine.
-    install_missing mmdebstrap
-    tools/roots/leg.sh sid unit
-    tools/roots/leg.sh trixie unit e2e package wine
     ;;
 windows)
     build_windows
